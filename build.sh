@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Vestrano 3.0: set-up, build and run.
+#   ./build.sh run    build and start the program (on a virtual display when there is none)
+#   ./build.sh test   build and run every test headless
+#   ./build.sh sanitize   build under AddressSanitizer/UBSan into build-sanitize/ and run the tests
+set -euo pipefail
+cd "$(dirname "$0")"
+ROOT=$(pwd)
+
+PACKAGES=(g++ cmake ninja-build pkg-config
+          qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+          fonts-liberation fonts-dejavu-core
+          xvfb xauth poppler-utils)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build() {
+    local dir=$1; shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+run_tests() {
+    local dir=$1
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+}
+
+# The run data folder survives rebuilds; it is seeded once with what ships with the program.
+seed_data_dir() {
+    local data=$1
+    mkdir -p "$data"
+    for f in unins000.dll Guida.pdf; do
+        if [ ! -e "$data/$f" ] && [ -e "$ROOT/build/$f" ]; then cp "$ROOT/build/$f" "$data/$f"; fi
+    done
+}
+
+case "${1:-}" in
+    run)
+        install_missing_packages
+        build "$ROOT/build"
+        DATA=${VESTRANO_DATA_DIR:-$ROOT/data}
+        seed_data_dir "$DATA"
+        echo "Data folder: $DATA"
+        if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+            exec "$ROOT/build/vestrano" --data-dir "$DATA"
+        else
+            SHOT="$ROOT/build/first-screen.png"
+            echo "No display: starting on a virtual display."
+            xvfb-run -a -s "-screen 0 1366x768x24" \
+                "$ROOT/build/vestrano" --data-dir "$DATA" --screenshot "$SHOT"
+            echo "Screenshot of the first screen: $SHOT"
+        fi
+        ;;
+    test)
+        install_missing_packages
+        build "$ROOT/build"
+        run_tests "$ROOT/build"
+        ;;
+    sanitize)
+        install_missing_packages
+        build "$ROOT/build-sanitize" -DVESTRANO_SANITIZE=ON
+        ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$ROOT/build-sanitize"
+        ;;
+    *)
+        echo "usage: $0 run|test|sanitize" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/clock.h"
+#include "app/dialogs.h"
+#include "app/printing.h"
+#include "app/shell.h"
+
+#include <QString>
+
+#include <functional>
+
+class Screens;
+
+// Everything outside the process, handed to every screen. Tests swap each seam.
+struct AppContext {
+    QString programDir; // with a trailing separator
+    Clock* clock = nullptr;
+    Dialogs* dialogs = nullptr;
+    Shell* shell = nullptr;
+    Printing* printing = nullptr;
+    std::function<void()> quit;
+    Screens* screens = nullptr;
+
+    QString path(const QString& fileName) const { return programDir + fileName; }
+};

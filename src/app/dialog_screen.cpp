@@ -1,0 +1,26 @@
+#include "app/dialog_screen.h"
+
+DialogScreen::DialogScreen(AppContext& ctx, QWidget* opener, const QString& name,
+                           const QString& caption, Window window, QSize fixedSize)
+    : QDialog(opener), m_ctx(ctx), m_window(window) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    if (window == Window::FixedCentred) {
+        if (fixedSize.isValid())
+            setFixedSize(fixedSize);
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    } else {
+        setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    }
+}
+
+void DialogScreen::present() {
+    if (m_window == Window::Maximised)
+        showMaximized();
+    else
+        show();
+    raise();
+    activateWindow();
+}

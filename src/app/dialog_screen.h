@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppContext;
+
+// A screen created fresh for each opening, owned by its opener, application-modal and
+// destroyed when it closes. It is shown without a nested event loop.
+class DialogScreen : public QDialog {
+    Q_OBJECT
+public:
+    enum class Window { FixedCentred, Maximised };
+
+    DialogScreen(AppContext& ctx, QWidget* opener, const QString& name, const QString& caption,
+                 Window window = Window::FixedCentred, QSize fixedSize = {});
+
+    void present();
+
+protected:
+    AppContext& m_ctx;
+
+private:
+    Window m_window;
+};

@@ -1,0 +1,26 @@
+#include "app/screens.h"
+
+#include "app/area_screen.h"
+
+Screens::Screens() = default;
+
+Screens::~Screens() {
+    for (auto it = m_order.rbegin(); it != m_order.rend(); ++it)
+        delete *it;
+}
+
+void Screens::add(AreaScreen* screen) {
+    m_order.push_back(screen);
+}
+
+AreaScreen* Screens::area(const QString& name) const {
+    for (AreaScreen* s : m_order)
+        if (s->objectName() == name)
+            return s;
+    return nullptr;
+}
+
+void Screens::show(const QString& name) const {
+    if (AreaScreen* s = area(name))
+        s->present();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/area_screen.h"
+
+class QLabel;
+
+// frmMenuCosti: chooses the year and leads on to the cost entry screen, the summaries and
+// the statistics. It never opens them itself: its close handler routes by lblMemory.
+class CostMenuScreen : public AreaScreen {
+    Q_OBJECT
+public:
+    explicit CostMenuScreen(AppContext& ctx);
+
+protected:
+    void onClose() override;
+
+private:
+    void leaveFor(const QString& mark);
+
+    QLabel* m_memory;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/area_screen.h"
+
+// frmMenuScadenze: the deadline menu, opening the four lists of vehicles falling due.
+class DeadlineMenuScreen : public AreaScreen {
+    Q_OBJECT
+public:
+    explicit DeadlineMenuScreen(AppContext& ctx);
+};

@@ -1,0 +1,62 @@
+#include "app/app_context.h"
+#include "app/formats.h"
+#include "app/program.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    // Software drawing: no graphics hardware is needed.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vestrano"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    formats::applyProcessWide();
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep the data in DIR instead of the program's folder."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture of the first screen to FILE and stop."),
+                                        QStringLiteral("FILE"));
+    parser.addOption(dataDir);
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    QString programDir = parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();
+    programDir = QDir(programDir).absolutePath();
+    QDir().mkpath(programDir);
+    if (!programDir.endsWith(QDir::separator()) && !programDir.endsWith(u'/'))
+        programDir += u'/';
+
+    SystemClock clock;
+    WidgetDialogs dialogs;
+    DesktopShell shell;
+    DialogPrinting printing;
+    AppContext ctx;
+    ctx.programDir = programDir;
+    ctx.clock = &clock;
+    ctx.dialogs = &dialogs;
+    ctx.shell = &shell;
+    ctx.printing = &printing;
+    ctx.quit = [] { QCoreApplication::exit(0); };
+
+    Program program(ctx);
+    program.start();
+
+    if (parser.isSet(screenshot)) {
+        const QString file = parser.value(screenshot);
+        QTimer::singleShot(1500, &app, [file] {
+            if (QScreen* screen = QGuiApplication::primaryScreen())
+                screen->grabWindow(0).save(file);
+            QCoreApplication::exit(0);
+        });
+    }
+    return app.exec();
+}

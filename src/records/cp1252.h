@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Windows-1252, the code page of the record files. Qt 6 has no such codec without ICU.
+namespace cp1252 {
+
+// Characters the code page cannot hold become '?'.
+QByteArray encode(const QString& text);
+QString decode(QByteArrayView bytes);
+char encodeChar(QChar c);
+
+} // namespace cp1252

@@ -1,0 +1,427 @@
+#include "vehicles/vehicle_card_screen.h"
+
+#include "app/app_context.h"
+#include "app/artwork.h"
+#include "app/formats.h"
+#include "app/help_topics.h"
+#include "app/picture_box.h"
+#include "app/picture_button.h"
+#include "app/return_chain.h"
+#include "app/status_hints.h"
+#include "records/text_rules.h"
+#include "vehicles/vehicle_file.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using F = TSchedaVeicolo;
+
+const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString kAccessFailure = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+    "privilegi di scrittura nella cartella di installazione del programma.");
+const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString kDuplicateNeedsStored = QStringLiteral(
+    "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
+const QString kDuplicated = QStringLiteral(
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere Salva per "
+    "inserire la scheda in archivio.");
+
+struct RequiredField {
+    F::Field field;
+    const char* warning;
+};
+const RequiredField kRequired[] = {
+    {F::Tipo, "Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."},
+    {F::Marca, "Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."},
+    {F::Modello, "Attenzione: per salvare la scheda è necessario indicare il modello del veicolo."},
+    {F::Targa, "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."},
+};
+
+struct FieldPlace {
+    const char* caption;
+    int maxLength;
+    QRect rect; // the edit box; its caption stands above it (to its left for the notes)
+};
+
+// In field order (Tipo .. Note). Fields 1-23 stand right of the photo, 24-31 under it.
+const FieldPlace kPlaces[F::kDataFieldCount] = {
+    {"Tipo veicolo:", 50, {330, 118, 324, 26}},
+    {"Destinazione ed uso:", 50, {662, 118, 324, 26}},
+    {"Marca:", 50, {330, 170, 324, 26}},
+    {"Modello:", 50, {662, 170, 324, 26}},
+    {"Targa:", 12, {330, 222, 100, 26}},
+    {"Immatricolazione:", 20, {438, 222, 132, 26}},
+    {"Colore:", 50, {578, 222, 408, 26}},
+    {"Telaio:", 50, {330, 274, 200, 26}},
+    {"Pneumatici:", 120, {538, 274, 448, 26}},
+    {"Stato veicolo:", 50, {330, 326, 244, 26}},
+    {"Chilometri percorsi:", 50, {582, 326, 244, 26}},
+    {"Data lettura:", 10, {834, 326, 152, 26}},
+    {"Alimentazione:", 50, {330, 378, 244, 26}},
+    {"Cilindrata:", 50, {582, 378, 200, 26}},
+    {"kW:", 50, {790, 378, 196, 26}},
+    {"Compatibilità ambientale:", 50, {330, 430, 244, 26}},
+    {"Numero posti:", 50, {582, 430, 200, 26}},
+    {"Portata massima:", 50, {790, 430, 196, 26}},
+    {"Compagnia assicurativa:", 120, {330, 482, 280, 26}},
+    {"Tel. assicuratore:", 50, {618, 482, 180, 26}},
+    {"Importo polizza:", 50, {806, 482, 180, 26}},
+    {"Incidenti subiti:", 250, {330, 534, 420, 26}},
+    {"Proprietario:", 50, {758, 534, 228, 26}},
+    {"Autista:", 50, {18, 320, 170, 26}},
+    {"Telefono:", 50, {194, 320, 118, 26}},
+    {"Meccanico:", 50, {18, 390, 170, 26}},
+    {"Telefono:", 50, {194, 390, 118, 26}},
+    {"Scad. revisione:", 10, {18, 460, 141, 26}},
+    {"Scad. tagliando:", 10, {171, 460, 141, 26}},
+    {"Scad. assicurazione:", 10, {18, 530, 141, 26}},
+    {"Scad. bollo:", 10, {171, 530, 141, 26}},
+    {"Note:", 250, {70, 590, 908, 26}},
+};
+
+QWidget* box(QWidget* parent, const QRect& r, QColor colour, const QString& name = {}) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(name);
+    w->setGeometry(r);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    return w;
+}
+
+} // namespace
+
+VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
+    : AreaScreen(ctx, QStringLiteral("frmAutoparco"), QStringLiteral(" Vestrano 3.0 - Parco Automezzi"),
+                 Window::Maximised) {
+    formats::applyProcessWide();
+    setGradient(QColor(0x42, 0x7A, 0xA8));
+    QWidget* panel = centredPanel(QSize(996, 692));
+
+    m_info = new QLabel(QStringLiteral("Pronto per registrare una nuova scheda..."), panel);
+    m_info->setObjectName(QStringLiteral("panInfo"));
+    m_info->setGeometry(0, 662, 996, 30);
+    m_info->setAutoFillBackground(true);
+    m_info->setStyleSheet(QStringLiteral("QLabel { background-color: #3030DD; color: white; padding-left: 8px; }"));
+    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    m_hints = new StatusHints(m_info, this);
+    m_hints->addBackground(this);
+    m_hints->addBackground(panel);
+
+    buildToolbar(panel);
+    buildPhotoArea(panel);
+    buildFields(panel);
+
+    m_focusSink = new QPushButton(panel);
+    m_focusSink->setObjectName(QStringLiteral("btnFocus"));
+    m_focusSink->setGeometry(0, 0, 0, 0); // present but unseen, so it can take the focus
+
+    for (int i = F::kDataFieldCount; i < F::FieldCount; ++i) {
+        auto* label = new QLabel(panel);
+        label->setObjectName(F::controlName(i));
+        label->hide();
+        m_attachments.append(label);
+    }
+}
+
+void VehicleCardScreen::buildToolbar(QWidget* panel) {
+    struct Tool {
+        const char* name;
+        art::Glyph glyph;
+        const char* words; // a button picture with words instead of an icon
+        const char* hint;
+    };
+    const Tool tools[] = {
+        {"cmdNuovo", art::Glyph::New, nullptr, "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {"cmdDuplica", art::Glyph::Duplicate, nullptr,
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {"cmdSalva", art::Glyph::Save, nullptr, "Salva la scheda in archivio."},
+        {"cmdTrova", art::Glyph::Find, nullptr, "Trova una scheda in archivio."},
+        {"cmdFile", art::Glyph::Attach, nullptr, "Allega file alla scheda."},
+        {"cmdAnteprima", art::Glyph::Preview, "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
+        {"cmdStampa", art::Glyph::Print, "Stampa", "Stampa la scheda."},
+        {"cmdPrimo", art::Glyph::First, nullptr, "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", art::Glyph::Previous, nullptr, "Visualizza la scheda precedente in archivio."},
+        {nullptr, art::Glyph::Info, nullptr, nullptr}, // the position number
+        {"cmdAvanti", art::Glyph::Next, nullptr, "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", art::Glyph::Last, nullptr, "Visualizza l'ultima scheda in archivio."},
+        {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta archivio in Excel."},
+        {"cmdSlideshow", art::Glyph::Slideshow, nullptr, "Esegui lo slide show del parco automezzi."},
+        {"cmdGuida", art::Glyph::Help, nullptr, "Visualizza la guida in linea."},
+        {"cmdEsci", art::Glyph::Exit, nullptr, "Esci da questa schermata."},
+    };
+    m_hints->addBackground(box(panel, QRect(0, 6, 996, 52), Qt::white, QStringLiteral("shpToolbar")));
+    int x = 10;
+    for (const Tool& t : tools) {
+        if (!t.name) {
+            m_position = new QLabel(panel);
+            m_position->setObjectName(QStringLiteral("lblPosizione"));
+            m_position->setAlignment(Qt::AlignCenter);
+            m_position->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+            m_position->setGeometry(x, 14, 50, 36);
+            x += 56;
+            continue;
+        }
+        const bool wide = t.words != nullptr;
+        const QSize size = wide ? QSize(104, 36) : QSize(40, 40);
+        const QPixmap picture = wide ? art::buttonPicture(size, QString::fromLatin1(t.words))
+                                     : art::glyph(size, t.glyph);
+        auto* button = makePictureButton(panel, QString::fromLatin1(t.name), picture,
+                                         QRect(QPoint(x, wide ? 14 : 12), size));
+        m_hints->add(button, QString::fromUtf8(t.hint));
+        x += size.width() + (wide ? 10 : 8);
+    }
+
+    const auto connectTool = [this](const char* name, auto slot) {
+        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
+    };
+    connectTool("cmdNuovo", [this] { clearCard(); });
+    connectTool("cmdDuplica", [this] { duplicate(); });
+    connectTool("cmdSalva", [this] { save(); });
+    connectTool("cmdPrimo", [this] { first(); });
+    connectTool("cmdIndietro", [this] { previous(); });
+    connectTool("cmdAvanti", [this] { next(); });
+    connectTool("cmdUltimo", [this] { last(); });
+    connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::VehicleCard); });
+    connectTool("cmdEsci", [this] { close(); });
+}
+
+void VehicleCardScreen::buildPhotoArea(QWidget* panel) {
+    m_photo = new PictureBox(panel);
+    m_photo->setObjectName(QStringLiteral("imgFoto"));
+    m_photo->setGeometry(10, 66, 308, 173);
+    m_hints->addBackground(m_photo);
+    m_placeholder = new PictureBox(panel);
+    m_placeholder->setObjectName(QStringLiteral("imgBianco"));
+    m_placeholder->setGeometry(10, 66, 308, 173);
+    m_placeholder->setPicture(art::carPlaceholder(QSize(308, 173)).toImage());
+    m_placeholder->hide();
+    m_photo->setPicture(m_placeholder->picture());
+
+    auto* load = makePictureButton(panel, QStringLiteral("btnCaricaFoto"),
+                                   art::buttonPicture(QSize(120, 28), QStringLiteral("Carica foto")),
+                                   QRect(10, 246, 120, 28));
+    auto* saveAs = makePictureButton(panel, QStringLiteral("btnSalvaFoto"), art::glyph(QSize(28, 28), art::Glyph::Save),
+                                     QRect(200, 246, 28, 28));
+    auto* remove = makePictureButton(panel, QStringLiteral("btnCancFoto"), art::glyph(QSize(28, 28), art::Glyph::Eraser),
+                                     QRect(245, 246, 28, 28));
+    auto* zoom = makePictureButton(panel, QStringLiteral("btnZoomFoto"), art::glyph(QSize(28, 28), art::Glyph::Zoom),
+                                   QRect(290, 246, 28, 28));
+    m_hints->add(load, QStringLiteral("Carica una foto."));
+    m_hints->add(saveAs, QStringLiteral("Salva la foto su disco."));
+    m_hints->add(remove, QStringLiteral("Cancella la foto."));
+    m_hints->add(zoom, QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
+}
+
+void VehicleCardScreen::buildFields(QWidget* panel) {
+    // The pale blue boxes under the photo and behind the notes; the heading over the fields.
+    m_hints->addBackground(box(panel, QRect(10, 284, 308, 290), QColor(0xE0, 0xE9, 0xF1), QStringLiteral("shpAutista")));
+    m_hints->addBackground(box(panel, QRect(10, 582, 976, 42), QColor(0xE0, 0xE9, 0xF1), QStringLiteral("shpNote")));
+    auto* heading = new QLabel(panel);
+    heading->setObjectName(QStringLiteral("imgScheda"));
+    heading->setGeometry(330, 66, 656, 30);
+    heading->setPixmap(art::words(QSize(656, 30), QStringLiteral("SCHEDA VEICOLO"), QColor(0x10, 0x2A, 0x60), 24,
+                                  true, Qt::AlignLeft | Qt::AlignVCenter));
+    m_hints->addBackground(heading);
+
+    QList<QWidget*> order;
+    for (int i = 0; i < F::kDataFieldCount; ++i) {
+        const FieldPlace& place = kPlaces[i];
+        auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
+        caption->setFont(QFont(QStringLiteral("Verdana"), 9));
+        if (i >= F::ScadRevisione && i <= F::ScadBollo)
+            caption->setStyleSheet(QStringLiteral("color: #8B4513;"));
+        if (i == F::Note)
+            caption->setGeometry(18, place.rect.y(), 50, place.rect.height());
+        else
+            caption->setGeometry(place.rect.x(), place.rect.y() - 18, place.rect.width(), 17);
+
+        auto* edit = new QLineEdit(panel);
+        edit->setObjectName(F::controlName(i));
+        edit->setMaxLength(place.maxLength);
+        edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        edit->setGeometry(place.rect);
+        m_fields.append(edit);
+        order.append(edit);
+    }
+    chainReturn(order);
+}
+
+void VehicleCardScreen::onShow() {
+    clearCard();
+}
+
+void VehicleCardScreen::clearCard() {
+    for (QLineEdit* f : m_fields)
+        f->clear();
+    for (QLabel* l : m_attachments)
+        l->clear();
+    showPlaceholder();
+    m_position->clear();
+    m_fields[F::Tipo]->setFocus();
+}
+
+void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, int position) {
+    for (int i = 0; i < F::kDataFieldCount; ++i)
+        m_fields[i]->setText(text::trimmed(card.values[i]));
+    for (int i = F::kDataFieldCount; i < F::FieldCount; ++i)
+        attachmentLabel(i)->setText(text::trimmed(card.values[i]));
+    m_position->setText(QString::number(position));
+}
+
+TSchedaVeicolo VehicleCardScreen::cardOnScreen() const {
+    TSchedaVeicolo card;
+    for (int i = 0; i < F::kDataFieldCount; ++i)
+        card.values[i] = text::trimmed(m_fields[i]->text());
+    for (int i = F::kDataFieldCount; i < F::FieldCount; ++i)
+        card.values[i] = text::trimmed(attachmentLabel(i)->text());
+    return card;
+}
+
+void VehicleCardScreen::showPlaceholder() {
+    m_photo->setPicture(m_placeholder->picture());
+}
+
+void VehicleCardScreen::loadPhoto() {
+    showPlaceholder();
+}
+
+void VehicleCardScreen::savePhoto() {}
+
+template <class F> void VehicleCardScreen::guarded(F&& event) {
+    try {
+        event();
+    } catch (const RecordFileError&) {
+        reportAccessFailure();
+    }
+}
+
+void VehicleCardScreen::reportAccessFailure() {
+    m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
+}
+
+void VehicleCardScreen::reportEmptyFile() {
+    m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
+}
+
+void VehicleCardScreen::showRecordAt(VehicleFile& file, int position) {
+    const TSchedaVeicolo card = file.cardAt(position);
+    fillFields(card, position);
+    file.close();
+    loadPhoto();
+}
+
+void VehicleCardScreen::first() {
+    guarded([this] {
+        VehicleFile file(m_ctx.programDir);
+        if (file.count() == 0) {
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        showRecordAt(file, 1);
+    });
+}
+
+void VehicleCardScreen::last() {
+    guarded([this] {
+        VehicleFile file(m_ctx.programDir);
+        const int count = file.count();
+        if (count == 0) {
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        showRecordAt(file, count);
+    });
+}
+
+void VehicleCardScreen::next() {
+    guarded([this] {
+        VehicleFile file(m_ctx.programDir);
+        if (text::trimmed(m_position->text()).isEmpty())
+            m_position->setText(QStringLiteral("0"));
+        const int current = m_position->text().toInt();
+        const int count = file.count();
+        if (count == 0) {
+            m_position->clear();
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        if (current < count)
+            showRecordAt(file, current + 1);
+        else
+            file.close();
+    });
+}
+
+void VehicleCardScreen::previous() {
+    guarded([this] {
+        VehicleFile file(m_ctx.programDir);
+        const QString position = text::trimmed(m_position->text());
+        if (position == QLatin1String("1")) {
+            file.close();
+            return;
+        }
+        const int count = file.count();
+        if (count == 0) {
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        const int current = position.toInt();
+        // A card beyond the end of the file (another copy never shrinks it, but be safe)
+        // steps back to the last card.
+        showRecordAt(file, current >= 3 ? std::min(current - 1, count) : 1);
+    });
+}
+
+void VehicleCardScreen::save() {
+    m_focusSink->setFocus();
+    for (const RequiredField& r : kRequired) {
+        if (text::isBlank(m_fields[r.field]->text())) {
+            m_ctx.dialogs->notice(this, NoticeKind::Warning, QString::fromUtf8(r.warning));
+            m_fields[r.field]->setFocus();
+            return;
+        }
+    }
+    guarded([this] {
+        VehicleFile file(m_ctx.programDir);
+        const QByteArray record = cardOnScreen().encode();
+        const QString position = text::trimmed(m_position->text());
+        if (!position.isEmpty()) {
+            const int p = position.toInt();
+            file.updateAt(p, record);
+            m_position->setText(QString::number(p));
+            file.close();
+            savePhoto();
+            m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
+        } else {
+            const int p = file.append(record);
+            m_position->setText(QString::number(p));
+            file.close();
+            savePhoto();
+            m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
+        }
+    });
+}
+
+void VehicleCardScreen::duplicate() {
+    if (text::trimmed(m_position->text()).isEmpty()) {
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, kDuplicateNeedsStored);
+        return;
+    }
+    for (QLabel* l : m_attachments)
+        l->clear();
+    m_position->clear();
+    showPlaceholder();
+    m_fields[F::Tipo]->setFocus();
+    m_ctx.dialogs->notice(this, NoticeKind::Information, kDuplicated);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/area_screen.h"
+#include "vehicles/vehicle_record.h"
+
+#include <QList>
+
+class QLabel;
+class PictureBox;
+class QLineEdit;
+class QPushButton;
+class StatusHints;
+
+// frmAutoparco: one vehicle card at a time, browsed, saved and duplicated in
+// Parco_Automezzi.pro. Other screens reach its controls by name.
+class VehicleCardScreen : public AreaScreen {
+    Q_OBJECT
+public:
+    explicit VehicleCardScreen(AppContext& ctx);
+
+    // Empties fields, attachments and position, shows the placeholder, focus on txtTipo.
+    void clearCard();
+    // Fills the 32 fields and the six attachment labels, sets the position; the caller has
+    // closed the file before the photo is loaded.
+    void fillFields(const TSchedaVeicolo& card, int position);
+    // The record as the screen holds it now (fields and attachment labels, trimmed).
+    TSchedaVeicolo cardOnScreen() const;
+
+    // The photo of the card at lblPosizione, or the placeholder.
+    void loadPhoto();
+    void savePhoto();
+    void showPlaceholder();
+
+    QLineEdit* field(int index) const { return m_fields[index]; }
+    QLabel* attachmentLabel(int index) const { return m_attachments[index - TSchedaVeicolo::kDataFieldCount]; }
+
+protected:
+    void onShow() override;
+
+private:
+    void buildToolbar(QWidget* panel);
+    void buildFields(QWidget* panel);
+    void buildPhotoArea(QWidget* panel);
+
+    void first();
+    void last();
+    void next();
+    void previous();
+    void save();
+    void duplicate();
+
+    void showRecordAt(class VehicleFile& file, int position);
+    void reportEmptyFile();
+    void reportAccessFailure();
+    template <class F> void guarded(F&& event);
+
+    StatusHints* m_hints = nullptr;
+    QList<QLineEdit*> m_fields;
+    QList<QLabel*> m_attachments;
+    QLabel* m_position = nullptr;
+    PictureBox* m_photo = nullptr;
+    PictureBox* m_placeholder = nullptr;
+    QLabel* m_info = nullptr;
+    QPushButton* m_focusSink = nullptr;
+};
