@@ -28,7 +28,8 @@ void AreaScreen::present() {
             move(screen->availableGeometry().center() - rect().center());
         show();
     }
-    raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) // no stacking there
+        raise();
     activateWindow();
 }
 

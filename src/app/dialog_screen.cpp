@@ -1,5 +1,7 @@
 #include "app/dialog_screen.h"
 
+#include <QGuiApplication>
+
 DialogScreen::DialogScreen(AppContext& ctx, QWidget* opener, const QString& name,
                            const QString& caption, Window window, QSize fixedSize)
     : QDialog(opener), m_ctx(ctx), m_window(window) {
@@ -21,6 +23,7 @@ void DialogScreen::present() {
         showMaximized();
     else
         show();
-    raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) // no stacking there
+        raise();
     activateWindow();
 }

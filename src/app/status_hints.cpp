@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 StatusHints::StatusHints(QLabel* statusLine, QObject* parent) : QObject(parent), m_statusLine(statusLine) {}
 
@@ -16,6 +17,10 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event) {
         const auto it = m_hints.constFind(watched);
         if (it != m_hints.constEnd() && m_statusLine->text() != *it)
             m_statusLine->setText(*it);
+        // A plain move stops here: passed on, it would reach the background behind the
+        // command and clear the hint again.
+        if (event->type() == QEvent::MouseMove)
+            return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
     }
     return false;
 }

@@ -17,6 +17,9 @@ char encodeChar(QChar c) {
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return static_cast<char>(u);
+    // The five undefined codes read back as C1 controls and are written as they were read.
+    if (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)
+        return static_cast<char>(u);
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] != 0 && kHigh[i] == u)
             return static_cast<char>(0x80 + i);

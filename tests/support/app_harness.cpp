@@ -1,0 +1,109 @@
+#include "support/app_harness.h"
+
+#include "app/area_screen.h"
+#include "app/password_store.h"
+#include "app/screens.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+
+AppHarness::AppHarness() {
+    m_temp.setAutoRemove(true);
+    QDir(m_temp.path()).mkpath(QStringLiteral("printed"));
+    m_printing = std::make_unique<PdfPrinting>(m_temp.path() + QStringLiteral("/printed"));
+    QDir(m_temp.path()).mkpath(QStringLiteral("program"));
+    m_ctx.programDir = m_temp.path() + QStringLiteral("/program/");
+    m_ctx.clock = &m_clock;
+    m_ctx.dialogs = &m_dialogs;
+    m_ctx.shell = &m_shell;
+    m_ctx.printing = m_printing.get();
+    m_ctx.quit = [this] { ++m_quits; };
+}
+
+AppHarness::~AppHarness() {
+    // Dialogs still open belong to their openers and go with them.
+    m_program.reset();
+}
+
+void AppHarness::writeDeliveredPasswordStore() {
+    fixtures::writeFile(path(QLatin1String(PasswordStore::kFileName)),
+                        QByteArrayLiteral("[Accesso]\r\nValore=54FD055F4243285080D67FE73419\r\n"));
+}
+
+void AppHarness::start() {
+    if (m_program)
+        return;
+    m_program = std::make_unique<Program>(m_ctx);
+    m_program->start();
+}
+
+void AppHarness::startAtMainMenu() {
+    start();
+    m_program->screens().area(QStringLiteral("frmPassword"))->goTo(QStringLiteral("frmAvvio"));
+}
+
+void AppHarness::openArea(const QString& name) {
+    startAtMainMenu();
+    m_program->screens().area(QStringLiteral("frmAvvio"))->goTo(name);
+    activate(screen(name));
+}
+
+QWidget* AppHarness::screen(const QString& name) const {
+    if (m_program)
+        if (AreaScreen* s = m_program->screens().area(name))
+            return s;
+    // Dialogs: the newest visible one of that name.
+    const QWidgetList all = QApplication::topLevelWidgets();
+    for (auto it = all.crbegin(); it != all.crend(); ++it)
+        if ((*it)->objectName() == name && (*it)->isVisible())
+            return *it;
+    return nullptr;
+}
+
+QStringList AppHarness::visibleScreens() const {
+    QStringList names;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty())
+            names.append(w->objectName());
+    names.sort();
+    return names;
+}
+
+void AppHarness::click(QWidget* w) {
+    QVERIFY2(w, "no such control");
+    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + QStringLiteral(" is not visible")));
+    QVERIFY2(w->isEnabled(), qPrintable(w->objectName() + QStringLiteral(" is disabled")));
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+void AppHarness::type(QWidget* w, const QString& text) {
+    QVERIFY2(w, "no such control");
+    QTest::keyClicks(w, text);
+}
+
+void AppHarness::hover(QWidget* w, QPoint at) {
+    QVERIFY2(w, "no such control");
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+void AppHarness::press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QVERIFY2(w, "no such control");
+    QTest::keyClick(w, key, modifiers);
+}
+
+void AppHarness::activate(QWidget* screen) {
+    if (!screen)
+        return;
+    screen->activateWindow();
+    QApplication::setActiveWindow(screen);
+    QCoreApplication::processEvents();
+}
+
+QWidget* AppHarness::focused() {
+    return QApplication::focusWidget();
+}
