@@ -1,5 +1,6 @@
 #include "app/app_context.h"
 #include "app/formats.h"
+#include "app/area_screen.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -7,6 +8,29 @@
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace {
+
+// Prints one line when the window first reaches the screen.
+void reportWhenExposed(QWindow* window) {
+    struct Watcher : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+                watched->removeEventFilter(this);
+            }
+            return false;
+        }
+    };
+    if (window)
+        window->installEventFilter(new Watcher);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Software drawing: no graphics hardware is needed.
@@ -25,8 +49,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Save a picture of the first screen to FILE and stop."),
                                         QStringLiteral("FILE"));
+    const QCommandLineOption reportShown(QStringLiteral("report-shown"),
+                                         QStringLiteral("Print a line once the first screen is on screen."));
     parser.addOption(dataDir);
     parser.addOption(screenshot);
+    parser.addOption(reportShown);
     parser.process(app);
 
     QString programDir = parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();
@@ -50,6 +77,8 @@ int main(int argc, char* argv[]) {
     Program program(ctx);
     program.start();
 
+    if (parser.isSet(reportShown)) // for the start-up benchmark
+        reportWhenExposed(program.screens().area(QStringLiteral("frmPassword"))->windowHandle());
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
         QTimer::singleShot(1500, &app, [file] {
