@@ -166,16 +166,16 @@ QPixmap glyph(QSize size, Glyph kind) {
     case Glyph::Exit: symbol = QStringLiteral("✕"); plate = QColor(0xC0, 0x30, 0x30); break;
     case Glyph::Credits: symbol = QStringLiteral("★"); plate = QColor(0xD0, 0x90, 0x10); break;
     case Glyph::New: symbol = QStringLiteral("＋"); plate = QColor(0x2E, 0x9D, 0x4A); break;
-    case Glyph::Duplicate: symbol = QStringLiteral("⧉"); break;
+    case Glyph::Duplicate: break; // drawn below
     case Glyph::Save: symbol = QStringLiteral("✔"); plate = QColor(0x2E, 0x9D, 0x4A); break;
     case Glyph::Find: symbol = QStringLiteral("⌕"); break;
     case Glyph::Attach: symbol = QStringLiteral("✎"); break;
-    case Glyph::First: symbol = QStringLiteral("⏮"); break;
-    case Glyph::Previous: symbol = QStringLiteral("◀"); break;
-    case Glyph::Next: symbol = QStringLiteral("▶"); break;
-    case Glyph::Last: symbol = QStringLiteral("⏭"); break;
+    case Glyph::First:
+    case Glyph::Previous:
+    case Glyph::Next:
+    case Glyph::Last: break; // drawn below
     case Glyph::Export: symbol = QStringLiteral("⇪"); plate = QColor(0x1E, 0x7B, 0x45); break;
-    case Glyph::Slideshow: symbol = QStringLiteral("▣"); break;
+    case Glyph::Slideshow: break; // drawn below
     case Glyph::Print: symbol = QStringLiteral("⎙"); break;
     case Glyph::Preview: symbol = QStringLiteral("◉"); break;
     case Glyph::Unpaid: symbol = QStringLiteral("€"); plate = QColor(0xC0, 0x70, 0x10); break;
@@ -192,12 +192,52 @@ QPixmap glyph(QSize size, Glyph kind) {
     p.setPen(QPen(plate.darker(160), 1));
     p.setBrush(g);
     p.drawRoundedRect(r, size.width() / 5.0, size.height() / 5.0);
-    p.setPen(Qt::white);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(std::max(6, static_cast<int>(size.height() * 0.62)));
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(r, Qt::AlignCenter, symbol);
+    if (!symbol.isEmpty()) {
+        p.setPen(Qt::white);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(std::max(6, static_cast<int>(size.height() * 0.62)));
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(r, Qt::AlignCenter, symbol);
+        return pm;
+    }
+    // Shapes that fonts do not reliably carry.
+    const qreal w = r.width(), h = r.height(), x0 = r.left(), y0 = r.top();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    const auto triangle = [&](qreal left, qreal right, bool pointsRight) {
+        QPolygonF t;
+        if (pointsRight)
+            t << QPointF(x0 + left * w, y0 + 0.25 * h) << QPointF(x0 + right * w, y0 + 0.5 * h)
+              << QPointF(x0 + left * w, y0 + 0.75 * h);
+        else
+            t << QPointF(x0 + right * w, y0 + 0.25 * h) << QPointF(x0 + left * w, y0 + 0.5 * h)
+              << QPointF(x0 + right * w, y0 + 0.75 * h);
+        p.drawPolygon(t);
+    };
+    const auto bar = [&](qreal left) { p.drawRect(QRectF(x0 + left * w, y0 + 0.25 * h, 0.1 * w, 0.5 * h)); };
+    switch (kind) {
+    case Glyph::First: bar(0.22); triangle(0.34, 0.76, false); break;
+    case Glyph::Previous: triangle(0.28, 0.70, false); break;
+    case Glyph::Next: triangle(0.30, 0.72, true); break;
+    case Glyph::Last: triangle(0.24, 0.66, true); bar(0.68); break;
+    case Glyph::Duplicate:
+        p.setPen(QPen(Qt::white, std::max<qreal>(1.5, w / 16)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(x0 + 0.22 * w, y0 + 0.2 * h, 0.38 * w, 0.42 * h));
+        p.setBrush(plate);
+        p.drawRect(QRectF(x0 + 0.40 * w, y0 + 0.38 * h, 0.38 * w, 0.42 * h));
+        break;
+    case Glyph::Slideshow:
+        p.setPen(QPen(Qt::white, std::max<qreal>(1.5, w / 16)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(x0 + 0.18 * w, y0 + 0.24 * h, 0.64 * w, 0.46 * h));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        triangle(0.42, 0.62, true);
+        break;
+    default: break;
+    }
     return pm;
 }
 

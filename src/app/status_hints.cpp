@@ -13,14 +13,14 @@ void StatusHints::add(QWidget* widget, const QString& hint) {
 }
 
 bool StatusHints::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    // Only real movement counts: a window appearing under a still pointer changes nothing.
+    if (event->type() == QEvent::MouseMove) {
         const auto it = m_hints.constFind(watched);
         if (it != m_hints.constEnd() && m_statusLine->text() != *it)
             m_statusLine->setText(*it);
         // A plain move stops here: passed on, it would reach the background behind the
         // command and clear the hint again.
-        if (event->type() == QEvent::MouseMove)
-            return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
+        return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
     }
     return false;
 }

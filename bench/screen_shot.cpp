@@ -1,0 +1,45 @@
+// Developer tool: opens one area screen as the user would reach it and saves a picture of it.
+// Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png   (works with QT_QPA_PLATFORM=offscreen)
+#include "app/app_context.h"
+#include "app/area_screen.h"
+#include "app/program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: screen_shot DATA_DIR SCREEN_NAME OUT.png\n");
+        return 2;
+    }
+    SystemClock clock;
+    WidgetDialogs dialogs;
+    DesktopShell shell;
+    DialogPrinting printing;
+    AppContext ctx;
+    ctx.programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + u'/';
+    ctx.clock = &clock;
+    ctx.dialogs = &dialogs;
+    ctx.shell = &shell;
+    ctx.printing = &printing;
+    ctx.quit = [] { QCoreApplication::exit(0); };
+    Program program(ctx);
+    program.start();
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    const QString out = QString::fromLocal8Bit(argv[3]);
+    AreaScreen* target = program.screens().area(name);
+    if (!target) {
+        std::fprintf(stderr, "no area screen %s\n", argv[2]);
+        return 1;
+    }
+    if (name != QLatin1String("frmPassword"))
+        program.screens().area(QStringLiteral("frmPassword"))->goTo(name);
+    target->resize(1366, 768);
+    QTimer::singleShot(300, &app, [target, out] {
+        target->grab().save(out);
+        QCoreApplication::exit(0);
+    });
+    return app.exec();
+}
