@@ -9,6 +9,7 @@
 #include "app/return_chain.h"
 #include "app/status_hints.h"
 #include "records/text_rules.h"
+#include "vehicle_output/vehicle_export.h"
 #include "vehicles/vehicle_file.h"
 
 #include <QLabel>
@@ -188,6 +189,7 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdIndietro", [this] { previous(); });
     connectTool("cmdAvanti", [this] { next(); });
     connectTool("cmdUltimo", [this] { last(); });
+    connectTool("cmdEsporta", [this] { vehicle_export::open(m_ctx, this); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::VehicleCard); });
     connectTool("cmdEsci", [this] { close(); });
 }

@@ -1,0 +1,81 @@
+#include "vehicle_output/export_grid_model.h"
+
+#include "records/record_file.h"
+#include "records/record_layout.h"
+
+ExportGridModel::ExportGridModel(const RecordLayout& layout, std::vector<Column> columns,
+                                 QObject* parent)
+    : QAbstractTableModel(parent), m_layout(layout), m_columns(std::move(columns)) {}
+
+void ExportGridModel::load(RecordFile& file) {
+    beginResetModel();
+    m_records.clear();
+    m_count = 0;
+    m_typed.clear();
+    const int size = m_layout.recordSize();
+    try {
+        m_records.reserve(static_cast<qsizetype>(file.count()) * size);
+        file.scan([this, size](int, QByteArrayView record) {
+            m_records.append(record.data(), size);
+            ++m_count;
+            return true;
+        });
+    } catch (const RecordFileError&) {
+        // The grid is only a preview: it shows what could be read.
+    }
+    endResetModel();
+}
+
+QString ExportGridModel::cell(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return {};
+    if (const auto it = m_typed.constFind(key(row, column)); it != m_typed.constEnd())
+        return *it;
+    if (row >= m_count)
+        return {};
+    const Column& c = m_columns[static_cast<std::size_t>(column)];
+    if (c.field < 0)
+        return QString::number(row + 1);
+    const qsizetype size = m_layout.recordSize();
+    return m_layout.decodeField(QByteArrayView(m_records).sliced(row * size, size), c.field);
+}
+
+int ExportGridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return m_count > 0 ? m_count : kDesignRows;
+}
+
+int ExportGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+}
+
+QVariant ExportGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return cell(index.row(), index.column());
+}
+
+bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    m_typed.insert(key(index.row(), index.column()), value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags ExportGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_columns[static_cast<std::size_t>(index.column())].editable)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return m_columns[static_cast<std::size_t>(section)].header;
+}

@@ -1,0 +1,185 @@
+#include "vehicle_output/export_screen.h"
+
+#include "app/app_context.h"
+#include "app/artwork.h"
+#include "app/picture_button.h"
+#include "app/status_hints.h"
+#include "records/record_file.h"
+#include "records/record_layout.h"
+#include "vehicle_output/export_grid_model.h"
+#include "vehicle_output/spreadsheet_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+const QString kAskExport = QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi "
+                                          "minuti a seconda del numero di schede presenti in "
+                                          "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kAskOpen = QStringLiteral("Le schede in archivio sono state esportate con "
+                                        "successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kCannotExport =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che "
+                   "il file di Excel non sia già "
+                   "aperto.");
+
+constexpr QSize kWindow(862, 560);
+
+QFrame* box(QWidget* parent, const QRect& rect, const QColor& colour, const QString& name) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(rect);
+    frame->setAutoFillBackground(true);
+    QPalette p = frame->palette();
+    p.setColor(QPalette::Window, colour);
+    frame->setPalette(p);
+    return frame;
+}
+
+// Holds the busy cursor for the length of one long action.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+// The export writes what the grid holds, so a cell still being typed in must reach the
+// model first: the picture buttons take no focus and would not end the editing themselves.
+class ExportGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+    void finishEditing() {
+        if (state() != QAbstractItemView::EditingState)
+            return;
+        if (QWidget* editor = indexWidget(currentIndex())) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+};
+
+ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup)
+    : DialogScreen(ctx, opener, setup.screenName, setup.caption, Window::FixedCentred, kWindow),
+      m_setup(setup) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0xEE, 0xED, 0xED));
+    setPalette(p);
+
+    QFrame* background = box(this, QRect(10, 10, 842, 56), Qt::white, QStringLiteral("shpSfondo"));
+    QFrame* info =
+        box(this, QRect(0, 526, 862, 34), QColor(0x30, 0x30, 0xDD), QStringLiteral("shpInfo"));
+    m_info = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), info);
+    m_info->setObjectName(QStringLiteral("panInfo"));
+    m_info->setGeometry(8, 0, 846, 34);
+    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    m_info->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
+
+    auto* hints = new StatusHints(m_info, this);
+    hints->addBackground(this);
+    hints->addBackground(background);
+    hints->addBackground(info);
+    hints->addBackground(m_info);
+
+    auto* exportButton =
+        makePictureButton(this, QStringLiteral("cmdEsporta"),
+                          art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta archivio")),
+                          QRect(20, 20, 170, 36));
+    auto* helpButton =
+        makePictureButton(this, QStringLiteral("cmdGuida"),
+                          art::glyph(QSize(40, 40), art::Glyph::Help), QRect(752, 18, 40, 40));
+    auto* exitButton =
+        makePictureButton(this, QStringLiteral("cmdEsci"),
+                          art::glyph(QSize(40, 40), art::Glyph::Exit), QRect(800, 18, 40, 40));
+    hints->add(exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    hints->add(helpButton,
+               QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
+
+    QFrame* container =
+        box(this, QRect(10, 76, 842, 440), Qt::white, QStringLiteral("panContainer"));
+    hints->addBackground(container);
+
+    std::vector<ExportGridModel::Column> columns;
+    for (const ExportSetup::Column& c : setup.columns)
+        columns.push_back({QString::fromUtf8(c.header), c.field, c.editable});
+    m_model = new ExportGridModel(*setup.layout, std::move(columns), this);
+
+    m_grid = new ExportGrid(container);
+    m_grid->setObjectName(QStringLiteral("grdRecords"));
+    m_grid->setGeometry(6, 6, 830, 428);
+    m_grid->setModel(m_model);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid->setFont(QFont(QStringLiteral("Tahoma"), 9));
+    m_grid->verticalHeader()->hide(); // the position column numbers the rows
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->verticalHeader()->setDefaultSectionSize(21);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    for (int i = 0; i < static_cast<int>(setup.columns.size()); ++i)
+        m_grid->setColumnWidth(i, setup.columns[static_cast<std::size_t>(i)].gridWidth);
+    hints->addBackground(m_grid);
+    hints->addBackground(m_grid->viewport());
+
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportFile(); });
+    connect(helpButton, &QPushButton::clicked, this,
+            [this] { help::openTopic(m_ctx, this, m_setup.helpTopic); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
+}
+
+ExportScreen* ExportScreen::open(AppContext& ctx, QWidget* opener, const ExportSetup& setup) {
+    auto* screen = new ExportScreen(ctx, opener, setup);
+    screen->fillGrid();
+    screen->present();
+    return screen;
+}
+
+void ExportScreen::fillGrid() {
+    try {
+        RecordFile file(m_setup.sourcePath(m_ctx), m_setup.layout->recordSize());
+        m_model->load(file);
+        file.close();
+    } catch (const RecordFileError&) {
+        // Only a preview: an unreadable source leaves the rows read so far, or the empty ones.
+    }
+}
+
+void ExportScreen::exportFile() {
+    m_grid->finishEditing();
+    if (!m_ctx.dialogs->question(this, kAskExport))
+        return;
+
+    spreadsheet::Sheet sheet;
+    sheet.name = m_setup.sheetName;
+    // The position column is only on screen; the file starts at the first field.
+    for (std::size_t i = 1; i < m_setup.columns.size(); ++i)
+        sheet.columns.append(
+            {QString::fromUtf8(m_setup.columns[i].caption), m_setup.columns[i].fileWidth});
+
+    const QString path = m_ctx.path(m_setup.fileName);
+    bool written = false;
+    {
+        BusyCursor busy;
+        written = spreadsheet::save(path, sheet, m_model->rowCount(), [this](int row, int column) {
+            return m_model->cell(row, column + 1);
+        });
+    }
+    if (!written) {
+        m_ctx.dialogs->message(this, kCannotExport);
+        return;
+    }
+    if (m_ctx.dialogs->question(this, kAskOpen))
+        m_ctx.shell->open(u'"' + QDir::toNativeSeparators(path) + u'"');
+}

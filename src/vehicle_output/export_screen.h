@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/dialog_screen.h"
+#include "app/help_topics.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class ExportGridModel;
+class ExportGrid;
+class QLabel;
+class RecordLayout;
+
+// What tells one spreadsheet export from another; the screen and the file format are shared.
+struct ExportSetup {
+    struct Column {
+        const char* name;   // the grid column's name, for reference only
+        const char* header; // grid header
+        int gridWidth;
+        bool editable;
+        int field;           // record field; -1 for the position column, which is not exported
+        const char* caption; // header cell in the file
+        int fileWidth;
+    };
+
+    QString screenName;
+    QString caption;
+    QString sheetName;
+    QString fileName; // in the program directory
+    help::Topic helpTopic;
+    const RecordLayout* layout;
+    // The record file the grid shows, read when the screen opens.
+    std::function<QString(AppContext&)> sourcePath;
+    std::vector<Column> columns;
+};
+
+// The export screen: a grid with every record of the source file, and a command that writes
+// what the grid holds to the spreadsheet file and offers to open it.
+class ExportScreen : public DialogScreen {
+    Q_OBJECT
+public:
+    ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup);
+
+    // Creates a fresh screen over `opener`, fills its grid and shows it.
+    static ExportScreen* open(AppContext& ctx, QWidget* opener, const ExportSetup& setup);
+
+    ExportGridModel* model() const { return m_model; }
+
+private:
+    void fillGrid();
+    void exportFile();
+
+    const ExportSetup& m_setup;
+    QLabel* m_info = nullptr;
+    ExportGrid* m_grid = nullptr;
+    ExportGridModel* m_model = nullptr;
+};
