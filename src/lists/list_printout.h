@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/report_design.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,3 +12,6 @@ struct AppContext;
 // screen's extra lines, and the "Stampa eseguita in data" footer. Shows the print dialog first.
 void printList(AppContext& ctx, QWidget* parent, const QString& title, const QStringList& rows,
                const QStringList& extraLines = {});
+
+// The page design every list screen prints with (frxReport), filled with a title and lines.
+report::Report listReport(const QString& title, const QStringList& lines);
