@@ -2,21 +2,39 @@
 
 #include "records/record_file.h"
 #include "records/record_layout.h"
+#include "records/short_text.h"
+
+#include <algorithm>
 
 ExportGridModel::ExportGridModel(const RecordLayout& layout, std::vector<Column> columns,
                                  QObject* parent)
-    : QAbstractTableModel(parent), m_layout(layout), m_columns(std::move(columns)) {}
+    : QAbstractTableModel(parent), m_layout(layout), m_columns(std::move(columns)) {
+    int packed = 0;
+    for (const Column& c : m_columns)
+        m_packedOrdinal.push_back(c.field >= 0 ? packed++ : -1);
+}
 
 void ExportGridModel::load(RecordFile& file) {
     beginResetModel();
-    m_records.clear();
+    m_packed.clear();
+    m_rowStart.clear();
     m_count = 0;
     m_typed.clear();
-    const int size = m_layout.recordSize();
+    std::vector<const RecordLayout::Field*> fields;
+    for (const Column& c : m_columns)
+        if (c.field >= 0)
+            fields.push_back(&m_layout.field(c.field));
     try {
-        m_records.reserve(static_cast<qsizetype>(file.count()) * size);
-        file.scan([this, size](int, QByteArrayView record) {
-            m_records.append(record.data(), size);
+        const int total = file.count();
+        m_rowStart.reserve(static_cast<std::size_t>(total));
+        file.scan([this, &fields](int, QByteArrayView record) {
+            m_rowStart.push_back(m_packed.size());
+            for (const RecordLayout::Field* f : fields) {
+                const int length =
+                    std::min<int>(static_cast<unsigned char>(record[f->offset]), f->capacity);
+                m_packed.append(static_cast<char>(length));
+                m_packed.append(record.data() + f->offset + 1, length);
+            }
             ++m_count;
             return true;
         });
@@ -33,11 +51,14 @@ QString ExportGridModel::cell(int row, int column) const {
         return *it;
     if (row >= m_count)
         return {};
-    const Column& c = m_columns[static_cast<std::size_t>(column)];
-    if (c.field < 0)
+    const int ordinal = m_packedOrdinal[static_cast<std::size_t>(column)];
+    if (ordinal < 0)
         return QString::number(row + 1);
-    const qsizetype size = m_layout.recordSize();
-    return m_layout.decodeField(QByteArrayView(m_records).sliced(row * size, size), c.field);
+    qsizetype at = m_rowStart[static_cast<std::size_t>(row)];
+    for (int i = 0; i < ordinal; ++i)
+        at += 1 + static_cast<unsigned char>(m_packed.at(at));
+    const int length = static_cast<unsigned char>(m_packed.at(at));
+    return short_text::read(QByteArrayView(m_packed).sliced(at, 1 + length), length);
 }
 
 int ExportGridModel::rowCount(const QModelIndex& parent) const {

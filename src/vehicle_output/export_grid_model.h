@@ -11,9 +11,9 @@ class RecordFile;
 class RecordLayout;
 
 // The grid of an export screen: one row per record of a record file, column 0 its position,
-// the other columns record fields. It keeps the file's bytes and decodes only the cells asked
-// for, so a year of 100,000 entries opens at once. Typed text is kept beside the records and
-// wins over the stored field; the file itself is never written.
+// the other columns record fields. It keeps only the shown fields' stored bytes, packed, and
+// decodes the cells asked for, so a year of 100,000 entries opens at once. Typed text is kept
+// beside the records and wins over the stored field; the file itself is never written.
 class ExportGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -51,7 +51,10 @@ private:
 
     const RecordLayout& m_layout;
     std::vector<Column> m_columns;
-    QByteArray m_records;
+    std::vector<int> m_packedOrdinal; // per column: its place among the packed fields, or -1
+    // Per record, each shown field as its length byte and text bytes, back to back.
+    QByteArray m_packed;
+    std::vector<qsizetype> m_rowStart;
     int m_count = 0;
     QHash<quint64, QString> m_typed;
 };
