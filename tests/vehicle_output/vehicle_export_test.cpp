@@ -6,7 +6,6 @@
 #include "vehicle_output/spreadsheet_file.h"
 #include "vehicles/vehicle_file.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -104,6 +103,24 @@ void typeInCell(QTableView* view, int row, int column, const QString& text) {
         QTest::keyClicks(editor, text.mid(1));
 }
 
+// Accepts `room` bytes, then refuses every write, as a full disk does.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 len) override {
+        if (len > m_room)
+            return -1;
+        m_room -= len;
+        return len;
+    }
+
+private:
+    qint64 m_room;
+};
+
 #ifdef Q_OS_UNIX
 // Files this process writes may not grow beyond `bytes` while it lives: a disk that fills up.
 class FileSizeLimit {
@@ -152,13 +169,13 @@ private slots:
         QCOMPARE(spreadsheet::cellBytes(text), bytes);
     }
 
-    void writer_failingDevice_reportsFailure() {
-        // A device that is not open for writing refuses every byte, as a full disk would.
-        QBuffer readOnly;
-        readOnly.open(QIODevice::ReadOnly);
+    void writer_deviceFailingHalfway_reportsFailure() {
+        FailingDevice device(3000);
         const spreadsheet::Sheet sheet{QStringLiteral("S"), {{QStringLiteral("A"), 10}}};
-        QVERIFY(
-            !spreadsheet::write(readOnly, sheet, 3, [](int, int) { return QStringLiteral("x"); }));
+        const auto cell = [](int, int) { return QStringLiteral("cella"); };
+        QVERIFY(!spreadsheet::write(device, sheet, 200, cell));
+        FailingDevice roomy(1 << 20);
+        QVERIFY(spreadsheet::write(roomy, sheet, 200, cell));
     }
 
     void export_writesTheExpectedBytes_data() {
