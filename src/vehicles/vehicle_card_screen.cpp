@@ -9,9 +9,14 @@
 #include "app/return_chain.h"
 #include "app/status_hints.h"
 #include "records/text_rules.h"
+#include "vehicles/card_field_behaviour.h"
+#include "vehicles/date_calendar_dialog.h"
 #include "vehicle_output/vehicle_export.h"
+#include "vehicles/photo_zoom_dialog.h"
 #include "vehicles/vehicle_file.h"
+#include "vehicles/vehicle_photo.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +33,10 @@ const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corr
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kDuplicateNeedsStored = QStringLiteral(
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
+const QString kLoadPhotoTitle = QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
+const QString kLoadPhotoFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+const QString kSavePhotoTitle = QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
+const QString kSavePhotoFilter = QStringLiteral("File Jpeg (*.jpg)");
 const QString kDuplicated = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere Salva per "
     "inserire la scheda in archivio.");
@@ -74,10 +83,10 @@ const FieldPlace kPlaces[F::kDataFieldCount] = {
     {"Importo polizza:", 50, {806, 482, 180, 26}},
     {"Incidenti subiti:", 250, {330, 534, 420, 26}},
     {"Proprietario:", 50, {758, 534, 228, 26}},
-    {"Autista:", 50, {18, 320, 170, 26}},
-    {"Telefono:", 50, {194, 320, 118, 26}},
-    {"Meccanico:", 50, {18, 390, 170, 26}},
-    {"Telefono:", 50, {194, 390, 118, 26}},
+    {"Autista:", 50, {18, 320, 150, 26}},
+    {"Telefono:", 50, {174, 320, 138, 26}},
+    {"Meccanico:", 50, {18, 390, 150, 26}},
+    {"Telefono:", 50, {174, 390, 138, 26}},
     {"Scad. revisione:", 10, {18, 460, 141, 26}},
     {"Scad. tagliando:", 10, {171, 460, 141, 26}},
     {"Scad. assicurazione:", 10, {18, 530, 141, 26}},
@@ -219,6 +228,11 @@ void VehicleCardScreen::buildPhotoArea(QWidget* panel) {
     m_hints->add(saveAs, QStringLiteral("Salva la foto su disco."));
     m_hints->add(remove, QStringLiteral("Cancella la foto."));
     m_hints->add(zoom, QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
+
+    connect(load, &QPushButton::clicked, this, &VehicleCardScreen::loadPhotoFromDisk);
+    connect(saveAs, &QPushButton::clicked, this, &VehicleCardScreen::savePhotoCopy);
+    connect(remove, &QPushButton::clicked, this, &VehicleCardScreen::showPlaceholder);
+    connect(zoom, &QPushButton::clicked, this, &VehicleCardScreen::zoomPhoto);
 }
 
 void VehicleCardScreen::buildFields(QWidget* panel) {
@@ -249,10 +263,27 @@ void VehicleCardScreen::buildFields(QWidget* panel) {
         edit->setMaxLength(place.maxLength);
         edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
         edit->setGeometry(place.rect);
+        // The fields on the pale blue boxes are white when idle.
+        card_fields::setColours(edit, i >= F::Autista ? QColor(Qt::white) : card_fields::kAliceBlue);
         m_fields.append(edit);
         order.append(edit);
     }
     chainReturn(order);
+
+    card_fields::makePlateField(m_fields[F::Targa]);
+    for (F::Field f : {F::Lettura, F::ScadRevisione, F::ScadTagliando, F::ScadAssicurazione, F::ScadBollo}) {
+        QLineEdit* edit = m_fields[f];
+        card_fields::makeDateField(edit, [this, edit] { openCalendar(edit); });
+    }
+}
+
+void VehicleCardScreen::openCalendar(QLineEdit* field) {
+    if (m_calendar) // already up for this key press
+        return;
+    auto* dialog = new DateCalendarDialog(m_ctx, this);
+    dialog->setMark(DateCalendarDialog::markFor(field->objectName()));
+    m_calendar = dialog;
+    dialog->present();
 }
 
 void VehicleCardScreen::onShow() {
@@ -290,11 +321,52 @@ void VehicleCardScreen::showPlaceholder() {
     m_photo->setPicture(m_placeholder->picture());
 }
 
-void VehicleCardScreen::loadPhoto() {
-    showPlaceholder();
+void VehicleCardScreen::showPicture(const QImage& picture) {
+    if (picture.isNull())
+        showPlaceholder();
+    else
+        m_photo->setPicture(picture);
 }
 
-void VehicleCardScreen::savePhoto() {}
+void VehicleCardScreen::loadPhoto() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    showPicture(vehicle_photo::loadCard(m_ctx.programDir, m_position->text()));
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void VehicleCardScreen::savePhoto() {
+    // A failed write leaves the picture on screen, so the next save can still store it
+    // instead of the placeholder.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    vehicle_photo::saveCard(m_ctx.programDir, m_position->text(), m_photo->picture());
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void VehicleCardScreen::loadPhotoFromDisk() {
+    const QString path = m_ctx.dialogs->openFile(this, kLoadPhotoTitle, kLoadPhotoFilter);
+    if (path.isEmpty())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    showPicture(vehicle_photo::read(path));
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void VehicleCardScreen::savePhotoCopy() {
+    const QString path =
+        m_ctx.dialogs->saveFile(this, kSavePhotoTitle, kSavePhotoFilter, QStringLiteral("Foto.jpg"), QStringLiteral("jpg"));
+    if (path.isEmpty())
+        return;
+    // A copy for the user: whether or not it could be written, the card keeps its photo.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    vehicle_photo::write(m_photo->picture(), path);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void VehicleCardScreen::zoomPhoto() {
+    auto* dialog = new PhotoZoomDialog(m_ctx, this);
+    dialog->setPicture(m_photo->picture());
+    dialog->present();
+}
 
 template <class F> void VehicleCardScreen::guarded(F&& event) {
     try {

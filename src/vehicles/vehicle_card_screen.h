@@ -4,7 +4,9 @@
 #include "vehicles/vehicle_record.h"
 
 #include <QList>
+#include <QPointer>
 
+class QImage;
 class QLabel;
 class PictureBox;
 class QLineEdit;
@@ -26,8 +28,9 @@ public:
     // The record as the screen holds it now (fields and attachment labels, trimmed).
     TSchedaVeicolo cardOnScreen() const;
 
-    // The photo of the card at lblPosizione, or the placeholder.
+    // The photo of the card at lblPosizione, or the placeholder when it cannot be read.
     void loadPhoto();
+    // Stores the picture on screen as the photo of the card at lblPosizione (JPEG).
     void savePhoto();
     void showPlaceholder();
 
@@ -41,6 +44,12 @@ private:
     void buildToolbar(QWidget* panel);
     void buildFields(QWidget* panel);
     void buildPhotoArea(QWidget* panel);
+
+    void openCalendar(QLineEdit* field);
+    void showPicture(const QImage& picture);
+    void loadPhotoFromDisk();
+    void savePhotoCopy();
+    void zoomPhoto();
 
     void first();
     void last();
@@ -62,4 +71,5 @@ private:
     PictureBox* m_placeholder = nullptr;
     QLabel* m_info = nullptr;
     QPushButton* m_focusSink = nullptr;
+    QPointer<QWidget> m_calendar;
 };

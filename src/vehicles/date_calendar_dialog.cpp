@@ -1,0 +1,105 @@
+#include "vehicles/date_calendar_dialog.h"
+
+#include "app/app_context.h"
+#include "app/formats.h"
+#include "app/gradient.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+struct MarkedField {
+    const char* field;
+    const char* mark;
+};
+const MarkedField kMarks[] = {
+    {"txtLettura", "autoparco_lettura"},
+    {"txtScadRevisione", "autoparco_scadrevisione"},
+    {"txtScadTagliando", "autoparco_scadtagliando"},
+    {"txtScadAssicurazione", "autoparco_scadassicurazione"},
+    {"txtScadBollo", "autoparco_scadbollo"},
+};
+
+} // namespace
+
+DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* card)
+    : DialogScreen(ctx, card, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"),
+                   Window::FixedCentred, QSize(253, 294)),
+      m_card(card) {
+    formats::applyProcessWide();
+
+    auto* caption = new QLabel(QStringLiteral("Importare una data:"), this);
+    caption->setObjectName(QStringLiteral("lblCampo001"));
+    caption->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    caption->setGeometry(10, 8, 233, 20);
+
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("shpCalendario"));
+    box->setGeometry(6, 32, 241, 208);
+    box->setAutoFillBackground(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, QColor(0xD6, 0xDC, 0xE1));
+    box->setPalette(pal);
+
+    m_calendar = new QCalendarWidget(box);
+    m_calendar->setObjectName(QStringLiteral("calAppuntamenti"));
+    m_calendar->setGeometry(4, 4, 233, 200);
+    m_calendar->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    m_calendar->setFirstDayOfWeek(Qt::Monday);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setGridVisible(false);
+    m_calendar->setSelectedDate(ctx.clock->today());
+
+    auto* importButton = new QPushButton(QStringLiteral("Importa"), this);
+    importButton->setObjectName(QStringLiteral("btnImportaData"));
+    importButton->setGeometry(18, 252, 100, 30);
+    importButton->setCursor(Qt::PointingHandCursor);
+    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    cancel->setObjectName(QStringLiteral("btnAnnulla"));
+    cancel->setGeometry(135, 252, 100, 30);
+    cancel->setCursor(Qt::PointingHandCursor);
+    for (QPushButton* b : {importButton, cancel}) {
+        b->setFont(QFont(QStringLiteral("Verdana"), 10));
+        b->setAutoDefault(false);
+    }
+
+    m_mark = new QLabel(this);
+    m_mark->setObjectName(QStringLiteral("lblMemory"));
+    m_mark->hide();
+
+    setTabOrder(m_calendar, importButton);
+    setTabOrder(importButton, cancel);
+    m_calendar->setFocus();
+
+    connect(importButton, &QPushButton::clicked, this, &DateCalendarDialog::import);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QString DateCalendarDialog::markFor(const QString& fieldName) {
+    for (const MarkedField& m : kMarks)
+        if (fieldName == QLatin1String(m.field))
+            return QString::fromLatin1(m.mark);
+    return {};
+}
+
+void DateCalendarDialog::setMark(const QString& mark) {
+    m_mark->setText(mark);
+}
+
+void DateCalendarDialog::import() {
+    for (const MarkedField& m : kMarks) {
+        if (m_mark->text() != QLatin1String(m.mark))
+            continue;
+        if (auto* field = m_card->findChild<QLineEdit*>(QString::fromLatin1(m.field)))
+            field->setText(formats::date(m_calendar->selectedDate()));
+        close();
+        return;
+    }
+}
+
+void DateCalendarDialog::paintEvent(QPaintEvent*) {
+    paintVerticalGradient(this, Qt::white, QColor(0x68, 0x99, 0xC2));
+}
