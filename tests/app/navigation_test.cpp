@@ -50,8 +50,8 @@ private slots:
         QTest::addColumn<QString>("targetExit");
         QTest::newRow("cost entry") << "btnApriConsumi" << "frmCosti" << "cmdEsci";
         QTest::newRow("summary") << "btnApriRiepConsumi" << "frmMenuRiepSpese" << "btnEsci";
-        QTest::newRow("statistics") << "btnApriRiepStats" << "frmStatCosti" << "btnEsci";
-        QTest::newRow("statistics by its icon") << "btnApriRiepStats" << "frmStatCosti" << "imgEsci";
+        // btnEsci of the statistics sits on the chart panel, hidden until a year is opened.
+        QTest::newRow("statistics") << "btnApriRiepStats" << "frmStatCosti" << "imgEsci";
     }
     void costMenu_routesByMark() {
         QFETCH(QString, button);
