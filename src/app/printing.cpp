@@ -1,7 +1,8 @@
 #include "app/printing.h"
 
+#include "reports/preview_window.h"
+
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 bool DialogPrinting::choosePrinter(QPrinter& printer, QWidget* parent) {
@@ -12,9 +13,6 @@ bool DialogPrinting::choosePrinter(QPrinter& printer, QWidget* parent) {
 void DialogPrinting::preview(QWidget* parent, const QString& title,
                              const std::function<void(QPrinter&)>& render) {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(title);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&render](QPrinter* p) { render(*p); });
-    dialog.exec();
+    PreviewWindow window(printer, title, render, parent);
+    window.exec();
 }

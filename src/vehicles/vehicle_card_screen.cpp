@@ -12,6 +12,7 @@
 #include "vehicles/card_field_behaviour.h"
 #include "vehicles/date_calendar_dialog.h"
 #include "vehicle_output/vehicle_export.h"
+#include "vehicle_output/vehicle_printout_screen.h"
 #include "vehicles/photo_zoom_dialog.h"
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"
@@ -199,6 +200,12 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdAvanti", [this] { next(); });
     connectTool("cmdUltimo", [this] { last(); });
     connectTool("cmdEsporta", [this] { vehicle_export::open(m_ctx, this); });
+    connectTool("cmdStampa", [this] {
+        VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Print);
+    });
+    connectTool("cmdAnteprima", [this] {
+        VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Preview);
+    });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::VehicleCard); });
     connectTool("cmdEsci", [this] { close(); });
 }
