@@ -1,6 +1,7 @@
 #include "app/dialog_screen.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 
 DialogScreen::DialogScreen(AppContext& ctx, QWidget* opener, const QString& name,
                            const QString& caption, Window window, QSize fixedSize)
@@ -26,4 +27,22 @@ void DialogScreen::present() {
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) // no stacking there
         raise();
     activateWindow();
+}
+
+void DialogScreen::setGradient(QColor top, QColor bottom) {
+    m_top = top;
+    m_bottom = bottom;
+    update();
+}
+
+void DialogScreen::paintEvent(QPaintEvent* event) {
+    if (!m_top.isValid()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, m_top);
+    gradient.setColorAt(1, m_bottom);
+    painter.fillRect(rect(), gradient);
 }

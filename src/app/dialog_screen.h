@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 
 struct AppContext;
@@ -17,8 +18,14 @@ public:
     void present();
 
 protected:
+    // A vertical gradient behind the controls; without one the style's background is used.
+    void setGradient(QColor top, QColor bottom = Qt::white);
+    void paintEvent(QPaintEvent* event) override;
+
     AppContext& m_ctx;
 
 private:
     Window m_window;
+    QColor m_top;
+    QColor m_bottom;
 };

@@ -1,15 +1,92 @@
 #include "deadlines/deadline_menu_screen.h"
 
 #include "app/artwork.h"
+#include "app/help_topics.h"
 #include "app/picture_button.h"
+#include "deadlines/deadline_list_screen.h"
 
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+
+namespace {
+
+QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const QRect& r) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(r);
+    label->setPixmap(pm);
+    return label;
+}
+
+QPixmap informationStrip(QSize size, const QString& text) {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xFF, 0xF8, 0xDC));
+    p.drawRoundedRect(QRectF(pm.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    p.drawPixmap(10, (size.height() - 32) / 2, art::glyph(QSize(32, 32), art::Glyph::Info));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(15);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0x5A, 0x3A, 0x10));
+    p.drawText(QRect(54, 0, size.width() - 64, size.height()), Qt::AlignVCenter | Qt::TextWordWrap, text);
+    return pm;
+}
+
+} // namespace
 
 DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmMenuScadenze"), QStringLiteral(" Vestrano 3.0 - Scadenze Imminenti"),
                  Window::Maximised) {
     QWidget* panel = centredPanel(QSize(995, 692));
+    panel->setObjectName(QStringLiteral("panContainer"));
+
+    picture(panel, QStringLiteral("icoTitolo"),
+            art::words(QSize(640, 64), QStringLiteral("SCADENZE IMMINENTI"), Qt::white, 48),
+            QRect(20, 16, 640, 64));
+    picture(panel, QStringLiteral("icoAuto"), art::carPlaceholder(QSize(120, 68)), QRect(855, 14, 120, 68));
+
+    auto* instructions = new QLabel(
+        QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."), panel);
+    instructions->setObjectName(QStringLiteral("lblIstruzioni"));
+    instructions->setFont(QFont(QStringLiteral("Verdana"), 12));
+    instructions->setStyleSheet(QStringLiteral("color: white;"));
+    instructions->setGeometry(20, 100, 955, 26);
+
+    const QColor orange(0xF0, 0x80, 0x10);
+    int y = 150;
+    for (deadlines::Kind kind : deadlines::kKinds) {
+        const deadlines::ListSetup& s = deadlines::setup(kind);
+        auto* b = makePictureButton(panel, QString::fromLatin1(s.menuButton),
+                                    art::buttonPicture(QSize(330, 70), QString::fromLatin1(s.buttonWords), orange),
+                                    QRect(40, y, 330, 70));
+        connect(b, &QPushButton::clicked, this, [this, kind] { openList(kind); });
+        y += 96;
+    }
+    picture(panel, QStringLiteral("icoScadenze"), art::tile(QSize(540, 370), art::Tile::Deadlines),
+            QRect(420, 150, 540, 370));
+    picture(panel, QStringLiteral("icoIstruzioni"),
+            informationStrip(QSize(955, 60),
+                             QStringLiteral("Dopo aver provveduto a una scadenza, ricordati di aggiornare la scheda "
+                                            "del veicolo con la data della scadenza successiva.")),
+            QRect(20, 560, 955, 60));
+
+    auto* memory = new QLabel(QStringLiteral("avvio"), panel);
+    memory->setObjectName(QStringLiteral("lblMemory"));
+    memory->hide();
+
+    auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
+                                    QRect(20, 652, 29, 28));
+    connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Deadlines); });
     auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
                                    QRect(955, 655, 24, 24));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void DeadlineMenuScreen::openList(deadlines::Kind kind) {
+    (new DeadlineListScreen(m_ctx, this, kind))->present();
 }

@@ -13,6 +13,7 @@
 #include "vehicles/date_calendar_dialog.h"
 #include "vehicle_output/vehicle_export.h"
 #include "vehicle_output/vehicle_printout_screen.h"
+#include "vehicle_output/vehicle_search_screen.h"
 #include "vehicles/photo_zoom_dialog.h"
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"
@@ -195,6 +196,7 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdNuovo", [this] { clearCard(); });
     connectTool("cmdDuplica", [this] { duplicate(); });
     connectTool("cmdSalva", [this] { save(); });
+    connectTool("cmdTrova", [this] { (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco")))->present(); });
     connectTool("cmdPrimo", [this] { first(); });
     connectTool("cmdIndietro", [this] { previous(); });
     connectTool("cmdAvanti", [this] { next(); });

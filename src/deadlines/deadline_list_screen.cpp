@@ -1,0 +1,120 @@
+#include "deadlines/deadline_list_screen.h"
+
+#include "app/app_context.h"
+#include "app/artwork.h"
+#include "app/formats.h"
+#include "lists/list_printout.h"
+#include "lists/result_list.h"
+#include "records/text_rules.h"
+#include "vehicles/vehicle_file.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+QWidget* box(QWidget* parent, const QString& name, const QRect& r, QColor colour) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(name);
+    w->setGeometry(r);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    return w;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setAutoDefault(false);
+    return b;
+}
+
+const QColor kOrange(0xFF, 0x8C, 0x00);
+
+} // namespace
+
+DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlines::Kind kind)
+    : DialogScreen(ctx, opener, QString::fromLatin1(deadlines::setup(kind).screen),
+                   QString::fromLatin1(deadlines::setup(kind).caption), Window::FixedCentred, QSize(930, 632)),
+      m_setup(deadlines::setup(kind)) {
+    formats::applyProcessWide();
+    setGradient(QColor(0x46, 0x82, 0xB4));
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panContainer"));
+    panel->setGeometry(14, 14, 902, 560);
+    box(panel, QStringLiteral("shpStampa"), QRect(0, 0, 902, 560), Qt::white);
+
+    auto* car = new QLabel(panel);
+    car->setObjectName(QStringLiteral("icoAuto"));
+    car->setGeometry(20, 8, 110, 62);
+    car->setPixmap(art::carPlaceholder(QSize(110, 62)));
+
+    auto* heading = new QLabel(panel);
+    heading->setObjectName(QStringLiteral("icoTipoScadenze"));
+    heading->setGeometry(20, 76, 862, 26);
+    QPixmap strip(862, 26);
+    strip.fill(kOrange);
+    {
+        const QPixmap words = art::words(QSize(862, 26), text::trimmed(windowTitle()).toUpper(), Qt::white, 16);
+        QPainter painter(&strip);
+        painter.drawPixmap(0, 0, words);
+    }
+    heading->setPixmap(strip);
+
+    box(panel, QStringLiteral("shpLista"), QRect(20, 112, 862, 342), kOrange);
+    m_list = new ResultList(panel);
+    m_list->setGeometry(25, 117, 852, 332);
+
+    auto* note = new QLabel(QString::fromLatin1(m_setup.note), panel);
+    note->setObjectName(QStringLiteral("lblRigo03"));
+    note->setGeometry(20, 470, 862, 22);
+    note->setAlignment(Qt::AlignCenter);
+    note->setFont(QFont(QStringLiteral("Verdana"), 10));
+    note->setStyleSheet(QStringLiteral("color: #8B4513;"));
+
+    auto* close = button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(14, 588, 161, 32));
+    auto* print = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(755, 588, 161, 32));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(print, &QPushButton::clicked, this, &DeadlineListScreen::print);
+}
+
+void DeadlineListScreen::showEvent(QShowEvent* event) {
+    DialogScreen::showEvent(event);
+    if (!event->spontaneous() && !m_filled) {
+        m_filled = true;
+        fill();
+    }
+}
+
+void DeadlineListScreen::closeEvent(QCloseEvent* event) {
+    m_list->clearRows();
+    DialogScreen::closeEvent(event);
+}
+
+void DeadlineListScreen::fill() {
+    // The list only displays, so a failure is silent: what was found so far stays listed.
+    std::vector<QString> rows;
+    bool complete = false;
+    try {
+        VehicleFile file(m_ctx.programDir);
+        m_list->clearRows();
+        deadlines::collectDue(file, m_setup.field, m_ctx.clock->today(), rows);
+        file.close();
+        complete = true;
+    } catch (const RecordFileError&) {
+    }
+    m_list->setRows(std::move(rows));
+    if (complete)
+        m_list->finishFill();
+}
+
+void DeadlineListScreen::print() {
+    printList(m_ctx, this, QString::fromLatin1(m_setup.title), m_list->texts());
+}

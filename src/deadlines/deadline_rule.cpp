@@ -1,0 +1,73 @@
+#include "deadlines/deadline_rule.h"
+
+#include "app/formats.h"
+#include "lists/fixed_width.h"
+#include "records/record_file.h"
+#include "records/text_rules.h"
+
+namespace deadlines {
+namespace {
+
+using F = TSchedaVeicolo;
+
+const ListSetup kSetups[] = {
+    {"btnRevisione", "REVISIONE", "frmScadRevisione", " Veicoli con revisione in scadenza o scaduta",
+     F::ScadRevisione, "Il presente riepilogo visualizza le revisioni scadute o in scadenza nei prossimi 7 giorni",
+     "Veicoli con revisione in scadenza o scadute"},
+    {"btnTagliando", "TAGLIANDO", "frmScadTagliando", " Veicoli con tagliando in scadenza o scaduto",
+     F::ScadTagliando, "Il presente riepilogo visualizza i tagliandi scaduti o in scadenza nei prossimi 7 giorni",
+     "Veicoli con tagliando in scadenza o scaduto"},
+    {"btnAssicurazione", "ASSICURAZIONE", "frmScadAssicurazione", " Veicoli con assicurazione in scadenza o scaduta",
+     F::ScadAssicurazione,
+     "Il presente riepilogo visualizza le assicurazioni scadute o in scadenza nei prossimi 7 giorni",
+     "Veicoli con assicurazione in scadenza o scadute"},
+    {"btnBollo", "BOLLO", "frmScadBollo", " Veicoli con bollo in scadenza o scaduto", F::ScadBollo,
+     "Il presente riepilogo visualizza i bolli scaduti o in scadenza nei prossimi 7 giorni",
+     "Veicoli con bollo in scadenza o scaduto"},
+};
+
+QString field(QByteArrayView record, F::Field f) {
+    return F::layout().decodeField(record, f);
+}
+
+} // namespace
+
+const ListSetup& setup(Kind kind) {
+    return kSetups[static_cast<int>(kind)];
+}
+
+Due check(const QString& deadline, const QDate& today) {
+    const QString value = text::trimmed(deadline);
+    if (value.isEmpty())
+        return Due::No;
+    const QDate date = formats::parseDate(value);
+    if (!date.isValid())
+        return Due::Unreadable;
+    return today < date.addDays(-kDaysAhead) ? Due::No : Due::Yes;
+}
+
+QString row(QByteArrayView record, F::Field deadline) {
+    fixed_width::Row r;
+    r.column(field(record, F::Tipo), 20)
+        .text(u"  ")
+        .pair(field(record, F::Marca), field(record, F::Modello), 30)
+        .text(u"  Targa: ")
+        .column(field(record, F::Targa), 12)
+        .text(u"  Scad. ")
+        .column(field(record, deadline), 10)
+        .text(u"  Km: ")
+        .column(field(record, F::Chilometri), 10)
+        .text(u"  Titolare: ")
+        .last(field(record, F::Proprietario));
+    return r.take();
+}
+
+void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows) {
+    file.scan([&](int, QByteArrayView record) {
+        if (check(field(record, deadline), today) == Due::Yes)
+            rows.push_back(row(record, deadline));
+        return true;
+    });
+}
+
+} // namespace deadlines
