@@ -1,0 +1,351 @@
+#include "support/app_harness.h"
+#include "support/test_registry.h"
+
+#include "lists/result_list.h"
+#include "vehicle_output/vehicle_search.h"
+#include "vehicle_output/vehicle_search_screen.h"
+#include "vehicles/vehicle_file.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+using F = TSchedaVeicolo;
+const QString kSearch = QStringLiteral("frmTrovaAutomezzi");
+const QString kCard = QStringLiteral("frmAutoparco");
+const QString kAccess = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
+    "di scrittura nella cartella di installazione del programma.");
+
+F card(const QString& tipo, const QString& marca, const QString& modello, const QString& targa,
+       std::initializer_list<std::pair<F::Field, QString>> more = {}) {
+    F c = fixtures::vehicle({{F::Tipo, tipo}, {F::Marca, marca}, {F::Modello, modello}, {F::Targa, targa}});
+    for (const auto& [f, v] : more)
+        c[f] = v;
+    return c;
+}
+
+// Opens the search from the card screen, as the user does.
+QWidget* openSearchFromCard(AppHarness& app) {
+    app.openArea(kCard);
+    AppHarness::click(app.control(kCard, QStringLiteral("cmdTrova")));
+    QWidget* search = app.screen(kSearch);
+    AppHarness::activate(search);
+    return search;
+}
+
+// Opens the search as another screen does: its mark written in, shown modally.
+QWidget* openSearchWithMark(AppHarness& app, const QString& opener, const QString& mark) {
+    app.startAtMainMenu();
+    auto* search = new VehicleSearchScreen(app.context(), app.screen(opener), mark);
+    search->present();
+    AppHarness::activate(search);
+    return search;
+}
+
+ResultList* list(AppHarness& app) {
+    return app.control<ResultList>(kSearch, QStringLiteral("lstRecords"));
+}
+
+void searchFor(AppHarness& app, const QList<std::pair<QString, QString>>& criteria) {
+    for (const auto& [field, text] : criteria)
+        app.control<QLineEdit>(kSearch, field)->setText(text);
+    AppHarness::click(app.control(kSearch, QStringLiteral("btnCerca")));
+}
+
+void doubleClickRow(ResultList* list, int row) {
+    QCoreApplication::processEvents(); // the list lays its items out
+    const QRect r = list->visualRect(list->model()->index(row, 0));
+    QVERIFY(r.isValid());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+} // namespace
+
+class VehicleSearchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void criteria_data() {
+        QTest::addColumn<int>("criterion"); // index in the screen's order
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("setCount");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("substring") << 2 << "ia" << "Fiat" << 1 << true;
+        QTest::newRow("case of A-Z") << 2 << "FIAT" << "fiat" << 1 << true;
+        QTest::newRow("blank criterion is not set") << 2 << "   " << "Fiat" << 0 << true;
+        QTest::newRow("empty criterion is not set") << 2 << "" << "Fiat" << 0 << true;
+        QTest::newRow("leading blank kept: inside") << 2 << " fiat" << "Gruppo Fiat" << 1 << true;
+        QTest::newRow("leading blank kept: at the start") << 2 << " fiat" << "Fiat" << 1 << false;
+        QTest::newRow("trailing blank kept") << 2 << "Fiat " << "Fiat" << 1 << false;
+        QTest::newRow("accented capital matches itself") << 9 << "PERCHÉ" << "perché no" << 1 << false;
+        QTest::newRow("accented capital, same letter") << 9 << "PERCHÉ" << "perchÉ no" << 1 << true;
+        QTest::newRow("other field not searched") << 4 << "Fiat" << "Fiat" << 1 << false;
+        QTest::newRow("note field") << 9 << "tagliando" << "Fatto il TAGLIANDO" << 1 << true;
+        QTest::newRow("character outside the code page") << 2 << "Ж" << "Fiat ?" << 1 << false;
+    }
+    void criteria() {
+        QFETCH(int, criterion);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(int, setCount);
+        QFETCH(bool, matches);
+        std::array<QString, 10> texts;
+        texts[static_cast<std::size_t>(criterion)] = typed;
+        const vehicle_search::Criteria criteria(texts);
+        QCOMPARE(criteria.setCount(), setCount);
+        // The stored value always goes into the field of the Marca criterion (index 2) or the notes.
+        F c;
+        c[criterion == 9 ? F::Note : F::Marca] = stored;
+        QCOMPARE(criteria.matches(c.encode()), matches);
+    }
+
+    void criteria_everySetOneMustMatch() {
+        std::array<QString, 10> texts;
+        texts[2] = QStringLiteral("fiat");
+        texts[8] = QStringLiteral("rossi");
+        const vehicle_search::Criteria criteria(texts);
+        QCOMPARE(criteria.setCount(), 2);
+        QVERIFY(criteria.matches(card("Auto", "Fiat", "Panda", "AB", {{F::Proprietario, "Mario Rossi"}}).encode()));
+        QVERIFY(!criteria.matches(card("Auto", "Fiat", "Panda", "AB", {{F::Proprietario, "Bianchi"}}).encode()));
+        QVERIFY(!criteria.matches(card("Auto", "Ford", "Ka", "AB", {{F::Proprietario, "Rossi"}}).encode()));
+    }
+
+    void row_data() {
+        QTest::addColumn<F>("record");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("padded columns")
+            << card("Autovettura", "Fiat", "Panda", "AB123CD",
+                    {{F::Proprietario, "Rossi"}, {F::Anno, "2019"}, {F::Chilometri, "120000"}})
+            << "Autovettura           Fiat Panda                      Targa: AB123CD       Titolare: Rossi    "
+               "                       Anno: 2019        Km: 120000";
+        QTest::newRow("cut columns, last column free")
+            << card("Veicolo per trasporto merci", "Mercedes-Benz", "Sprinter 316 CDI Furgone", "ABCDEFGHIJKLMN",
+                    {{F::Proprietario, "Società Trasporti Riuniti del Nord"},
+                     {F::Anno, "01/02/2003 circa"},
+                     {F::Chilometri, "  oltre 300.000 km, da verificare"}})
+            << "Veicolo per trasport  Mercedes-Benz Sprinter 316 CDI  Targa: ABCDEFGHIJKL  Titolare: Società Traspor"
+               "ti Riuniti del   Anno: 01/02/2003  Km: oltre 300.000 km, da verificare";
+        QTest::newRow("blank Marca") << card("Moto", "", "Vespa", "X1")
+                                     << "Moto                   Vespa                          Targa:"
+                                        " X1            Titolare:                                 Anno:             Km: ";
+    }
+    void row() {
+        QFETCH(F, record);
+        QFETCH(QString, row);
+        QCOMPARE(vehicle_search::row(record.encode()), row);
+    }
+
+    void search_listsSortedRows_countsAndSwitchesPanel() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Furgone", "Ford", "Transit", "F1"),
+                                            card("autovettura", "Fiat", "Panda", "A1"),
+                                            card("Autovettura", "Alfa", "Giulia", "A2"),
+                                            card("Motociclo", "Ducati", "Monster", "M1")});
+        QWidget* search = openSearchFromCard(app);
+        QVERIFY(search);
+        QCOMPARE(search->windowTitle(), QStringLiteral(" Trova schede veicoli in archivio"));
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblMemory"))->text(), QStringLiteral("autoparco"));
+        QCOMPARE(AppHarness::focused(), app.control(kSearch, QStringLiteral("txtTipo")));
+        searchFor(app, {{QStringLiteral("txtTipo"), QStringLiteral("o")}});
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblConta"))->text(), QStringLiteral("1"));
+        QStringList tipi;
+        for (const QString& r : list(app)->texts())
+            tipi.append(r.left(20).trimmed() + u'/' + r.mid(22, 30).trimmed());
+        QCOMPARE(tipi, (QStringList{"Autovettura/Alfa Giulia", "autovettura/Fiat Panda", "Furgone/Ford Transit",
+                                    "Motociclo/Ducati Monster"}));
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblTrovate"))->text(),
+                 QStringLiteral("Il presente riepilogo contiene 4 schede"));
+        QVERIFY(app.control(kSearch, QStringLiteral("panContainer"))->isVisible());
+        QVERIFY(!app.control(kSearch, QStringLiteral("panAvvio"))->isVisible());
+        QVERIFY(!app.control(kSearch, QStringLiteral("lblAttendere"))->isVisible());
+        QCOMPARE(AppHarness::focused(), app.control(kSearch, QStringLiteral("txtTrova")));
+        QCOMPARE(list(app)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+        // Two criteria: both must hold.
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnChiudi")));
+        QVERIFY(!app.screen(kSearch));
+        openSearchFromCard(app);
+        searchFor(app, {{QStringLiteral("txtTipo"), QStringLiteral("AUTO")}, {QStringLiteral("txtMarca"), QStringLiteral("fi")}});
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblConta"))->text(), QStringLiteral("2"));
+        QCOMPARE(list(app)->count(), 1);
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblTrovate"))->text(),
+                 QStringLiteral("Il presente riepilogo contiene 1 schede"));
+    }
+
+    void search_missingFile_isCreatedAndListsNothing() {
+        AppHarness app;
+        openSearchFromCard(app);
+        searchFor(app, {});
+        QVERIFY(QFile::exists(VehicleFile::pathIn(app.dir())));
+        QCOMPARE(list(app)->count(), 0);
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblTrovate"))->text(),
+                 QStringLiteral("Il presente riepilogo contiene 0 schede"));
+        QVERIFY(app.dialogs().prompts().isEmpty());
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
+        QCOMPARE(app.dialogs().texts(),
+                 QStringList{QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.")});
+    }
+
+    void search_fileCannotBeOpened_saysSoAndStaysOnCriteria() {
+        AppHarness app;
+        QDir(app.dir()).mkdir(QLatin1String(VehicleFile::kFileName));
+        openSearchFromCard(app);
+        searchFor(app, {{QStringLiteral("txtTarga"), QStringLiteral("AB")}});
+        QCOMPARE(app.dialogs().prompts().size(), 1);
+        QCOMPARE(app.dialogs().prompts().first().kind, QStringLiteral("error"));
+        QCOMPARE(app.dialogs().prompts().first().text, kAccess);
+        QVERIFY(app.control(kSearch, QStringLiteral("panAvvio"))->isVisible());
+        QVERIFY(!app.control(kSearch, QStringLiteral("panContainer"))->isVisible());
+        QVERIFY(!app.control(kSearch, QStringLiteral("lblAttendere"))->isVisible());
+    }
+
+    void criteriaFields_returnWalksTheTableAndShowsTheFrame() {
+        AppHarness app;
+        openSearchFromCard(app);
+        const QStringList order{"txtTipo", "txtDestinazione", "txtMarca", "txtModello", "txtTarga",
+                                "txtStato", "txtAutista", "txtMeccanico", "txtProprietario", "txtNote", "txtTipo"};
+        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+            QCOMPARE(AppHarness::focused()->objectName(), order[i]);
+            AppHarness::press(AppHarness::focused(), Qt::Key_Return);
+        }
+        QVERIFY(app.control(kSearch, QStringLiteral("effCampo01"))->isVisible());
+        QVERIFY(!app.control(kSearch, QStringLiteral("effCampo04"))->isVisible());
+        QCOMPARE(app.control(kSearch, QStringLiteral("effCampo01"))->size(), QSize(328, 30));
+    }
+
+    void handOver_autoparco_fillsTheCardWithTheLastEqualRecord() {
+        AppHarness app;
+        // Cards 2 and 3 differ only beyond the cut of the owner's column: one row for both.
+        const QString owner = QStringLiteral("Società Trasporti Riuniti del Nord");
+        F first = card("Furgone", "Ford", "Transit", "F1", {{F::Proprietario, owner + " Est"}, {F::Note, "one"}});
+        F second = first;
+        second[F::Proprietario] = owner + QStringLiteral(" Ovest");
+        second[F::Note] = QStringLiteral("two");
+        second[F::File01] = QStringLiteral("libretto.pdf");
+        fixtures::writeVehicles(app.dir(), {card("Auto", "Fiat", "Uno", "A1"), first, second});
+        openSearchFromCard(app);
+        searchFor(app, {});
+        QCOMPARE(list(app)->count(), 3);
+        QCOMPARE(list(app)->texts()[1], list(app)->texts()[2]);
+        doubleClickRow(list(app), 2);
+        QVERIFY(!app.screen(kSearch));
+        QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text(), QStringLiteral("3"));
+        QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtNote"))->text(), QStringLiteral("two"));
+        QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtProprietario"))->text(), owner + QStringLiteral(" Ovest"));
+        QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblFile01"))->text(), QStringLiteral("libretto.pdf"));
+        QVERIFY(app.dialogs().prompts().isEmpty());
+    }
+
+    void handOver_costi_writesTheSixVehicleFields() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD",
+                                                 {{F::Colore, "Rosso"}, {F::Alimentazione, "Benzina"},
+                                                  {F::Autista, "Mario"}})});
+        app.startAtMainMenu();
+        // The cost entry screen's vehicle fields, as that screen names them.
+        QWidget* costs = app.screen(QStringLiteral("frmCosti"));
+        QStringList names{"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione", "txtTarga",
+                          "txtConducente"};
+        for (const QString& name : names)
+            if (!costs->findChild<QLineEdit*>(name))
+                (new QLineEdit(costs))->setObjectName(name);
+        openSearchWithMark(app, QStringLiteral("frmCosti"), QStringLiteral("costi"));
+        searchFor(app, {});
+        doubleClickRow(list(app), 0);
+        QVERIFY(!app.screen(kSearch));
+        QStringList got;
+        for (const QString& name : names)
+            got.append(costs->findChild<QLineEdit*>(name)->text());
+        QCOMPARE(got, (QStringList{"Autovettura", "Fiat", "Panda", "Rosso", "Benzina", "AB123CD", ""}));
+        QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text(), QString());
+    }
+
+    void handOver_riepspese_writesOnlyThePlate() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD")});
+        app.startAtMainMenu();
+        QWidget* selection = app.screen(QStringLiteral("frmMenuRiepSpese"));
+        auto* plate = selection->findChild<QLineEdit*>(QStringLiteral("txtTipologia"));
+        if (!plate)
+            (plate = new QLineEdit(selection))->setObjectName(QStringLiteral("txtTipologia"));
+        openSearchWithMark(app, QStringLiteral("frmMenuRiepSpese"), QStringLiteral("riepspese"));
+        searchFor(app, {});
+        doubleClickRow(list(app), 0);
+        QVERIFY(!app.screen(kSearch));
+        QCOMPARE(plate->text(), QStringLiteral("AB123CD"));
+        QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtTarga"))->text(), QString());
+    }
+
+    void handOver_unknownMarkOrMissingControls_writeNothingAndClose_data() {
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("unknown mark") << "Autoparco";
+        QTest::newRow("costi without its controls") << "costi";
+    }
+    void handOver_unknownMarkOrMissingControls_writeNothingAndClose() {
+        QFETCH(QString, mark);
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD")});
+        app.startAtMainMenu();
+        openSearchWithMark(app, QStringLiteral("frmAvvio"), mark);
+        searchFor(app, {});
+        doubleClickRow(list(app), 0);
+        QVERIFY(!app.screen(kSearch));
+        QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtTarga"))->text(), QString());
+        QVERIFY(app.dialogs().prompts().isEmpty());
+    }
+
+    void handOver_noRowSelectedOrNoFile_closesSilently() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD")});
+        auto* search = static_cast<VehicleSearchScreen*>(openSearchFromCard(app));
+        searchFor(app, {});
+        list(app)->selectRow(-1);
+        search->handOver();
+        QVERIFY(!app.screen(kSearch));
+        QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text(), QString());
+
+        search = static_cast<VehicleSearchScreen*>(openSearchFromCard(app));
+        searchFor(app, {});
+        list(app)->selectRow(0);
+        QFile::remove(VehicleFile::pathIn(app.dir()));
+        QDir(app.dir()).mkdir(QLatin1String(VehicleFile::kFileName));
+        search->handOver();
+        QVERIFY(!app.screen(kSearch));
+        QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text(), QString());
+        QVERIFY(app.dialogs().prompts().isEmpty());
+    }
+
+    void findInResults_andReopeningForgetsTheLastText() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Auto", "Fiat", "Panda", "A1"), card("Auto", "Fiat", "Uno", "A2"),
+                                            card("Moto", "Ducati", "Monster", "M1")});
+        openSearchFromCard(app);
+        searchFor(app, {});
+        auto* field = app.control<QLineEdit>(kSearch, QStringLiteral("txtTrova"));
+        AppHarness::type(field, QStringLiteral("fiat"));
+        AppHarness::press(field, Qt::Key_Return);
+        QCOMPARE(AppHarness::focused(), app.control(kSearch, QStringLiteral("btnTrova")));
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
+        QCOMPARE(list(app)->selectedRow(), 0);
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
+        QCOMPARE(list(app)->selectedRow(), 1);
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
+        QCOMPARE(list(app)->selectedRow(), 0);
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnChiudi")));
+
+        // A fresh opening has forgotten "fiat": the first press looks from the top again.
+        openSearchFromCard(app);
+        searchFor(app, {});
+        list(app)->selectRow(1);
+        app.control<QLineEdit>(kSearch, QStringLiteral("txtTrova"))->setText(QStringLiteral("fiat"));
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
+        QCOMPARE(list(app)->selectedRow(), 0);
+    }
+};
+
+VESTRANO_TEST(VehicleSearchTest)
+#include "vehicle_search_test.moc"
