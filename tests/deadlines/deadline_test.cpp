@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/pdf_reader.h"
 #include "support/test_registry.h"
 
 #include "deadlines/deadline_rule.h"
@@ -147,6 +148,46 @@ private slots:
         QCOMPARE(rows->count(), 0);
         QCOMPARE(rows->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded); // left as designed
         QVERIFY(app.dialogs().prompts().isEmpty());
+    }
+
+    void print_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("withRows");
+        QTest::newRow("revisione") << "btnRevisione" << "frmScadRevisione" << "Veicoli con revisione in scadenza o scadute" << true;
+        QTest::newRow("tagliando") << "btnTagliando" << "frmScadTagliando" << "Veicoli con tagliando in scadenza o scaduto" << true;
+        QTest::newRow("assicurazione") << "btnAssicurazione" << "frmScadAssicurazione" << "Veicoli con assicurazione in scadenza o scadute" << true;
+        QTest::newRow("bollo") << "btnBollo" << "frmScadBollo" << "Veicoli con bollo in scadenza o scaduto" << true;
+        QTest::newRow("empty list") << "btnBollo" << "frmScadBollo" << "Veicoli con bollo in scadenza o scaduto" << false;
+    }
+    void print() {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        QFETCH(QString, title);
+        QFETCH(bool, withRows);
+        AppHarness app;
+        if (withRows) {
+            QList<F> cards;
+            for (F::Field f : {F::ScadRevisione, F::ScadTagliando, F::ScadAssicurazione, F::ScadBollo}) {
+                cards.append(card("Moto", "Ducati", f, "01/12/2026"));
+                cards.append(card("Auto", "Fiat", f, "15/12/2026"));
+            }
+            fixtures::writeVehicles(app.dir(), cards);
+        }
+        app.openArea(kMenu);
+        AppHarness::click(app.control(kMenu, button));
+        AppHarness::click(app.control(screen, QStringLiteral("btnStampa")));
+        QCOMPARE(app.printing().jobs.size(), 1);
+        QStringList lines;
+        for (const QString& l : pdf::pages(app.printing().jobs[0].pdf).join(u'\n').split(u'\n', Qt::SkipEmptyParts))
+            lines.append(l.simplified());
+        QStringList expected{title};
+        for (const QString& r : app.control<ResultList>(screen, QStringLiteral("lstRecords"))->texts())
+            expected.append(r.simplified());
+        expected.append(QStringLiteral("Stampa eseguita in data 10/12/2026"));
+        QCOMPARE(lines, expected);
+        QCOMPARE(lines.size(), withRows ? 4 : 2);
     }
 
     void menu_exitReturnsToTheMainMenu() {

@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/pdf_reader.h"
 #include "support/test_registry.h"
 
 #include "lists/result_list.h"
@@ -344,6 +345,24 @@ private slots:
         app.control<QLineEdit>(kSearch, QStringLiteral("txtTrova"))->setText(QStringLiteral("fiat"));
         AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
         QCOMPARE(list(app)->selectedRow(), 0);
+    }
+
+    void print_handsTheTitleAndTheRowsInListOrder() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Moto", "Ducati", "Monster", "M1"), card("Auto", "Fiat", "Panda", "A1")});
+        openSearchFromCard(app);
+        searchFor(app, {});
+        AppHarness::click(app.control(kSearch, QStringLiteral("btnStampa")));
+        QCOMPARE(app.printing().jobs.size(), 1);
+        QStringList lines;
+        for (const QString& l : pdf::pages(app.printing().jobs[0].pdf).join(u'\n').split(u'\n', Qt::SkipEmptyParts))
+            lines.append(l.simplified());
+        QStringList expected{QStringLiteral("Riepilogo schede veicoli in archivio")};
+        for (const QString& r : list(app)->texts())
+            expected.append(r.simplified());
+        expected.append(QStringLiteral("Stampa eseguita in data 10/12/2026"));
+        QCOMPARE(lines, expected);
+        QVERIFY(expected[1].startsWith(QStringLiteral("Auto Fiat Panda")));
     }
 };
 
