@@ -7,34 +7,65 @@
 #include <QItemSelectionModel>
 
 #include <algorithm>
+#include <functional>
 #include <string_view>
 
 void ResultListModel::setRows(std::vector<QString> rows) {
-    std::vector<Entry> entries;
-    entries.reserve(rows.size());
-    for (QString& r : rows) {
-        QByteArray k = row_order::key(r);
-        entries.push_back({std::move(r), std::move(k)});
+    // Keys are prepared once, in one buffer, and the rows sorted on them by index.
+    const std::size_t n = rows.size();
+    QByteArray raw;
+    std::vector<qsizetype> rawStarts(n + 1);
+    qsizetype total = 0;
+    for (const QString& r : rows)
+        total += r.size() + 1;
+    raw.reserve(total);
+    for (std::size_t i = 0; i < n; ++i) {
+        rawStarts[i] = raw.size();
+        row_order::appendKey(raw, rows[i]);
+        raw += '\0';
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return row_order::less(a.key, b.key); });
+    rawStarts[n] = raw.size();
+    const auto keyOf = [&](std::size_t i) {
+        return std::string_view(raw.constData() + rawStarts[i], std::size_t(rawStarts[i + 1] - rawStarts[i] - 1));
+    };
+    std::vector<std::size_t> order(n);
+    for (std::size_t i = 0; i < n; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return keyOf(a) < keyOf(b); // char_traits<char> compares as unsigned char
+    });
+
+    std::vector<QString> texts;
+    texts.reserve(n);
+    QByteArray keys;
+    keys.reserve(total);
+    std::vector<qsizetype> starts(n + 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        starts[i] = keys.size();
+        const std::string_view k = keyOf(order[i]);
+        keys.append(k.data(), qsizetype(k.size()));
+        keys += '\0';
+        texts.push_back(std::move(rows[order[i]]));
+    }
+    starts[n] = keys.size();
+
     beginResetModel();
-    m_rows = std::move(entries);
+    m_texts = std::move(texts);
+    m_keys = std::move(keys);
+    m_starts = std::move(starts);
     endResetModel();
 }
 
 void ResultListModel::clear() {
     beginResetModel();
-    m_rows.clear();
+    m_texts.clear();
+    m_keys.clear();
+    m_starts.clear();
     endResetModel();
 }
 
 QStringList ResultListModel::texts() const {
-    QStringList out;
-    out.reserve(count());
-    for (const Entry& e : m_rows)
-        out.append(e.text);
-    return out;
+    return QStringList(m_texts.cbegin(), m_texts.cend());
 }
 
 int ResultListModel::findFrom(int start, QStringView key) const {
@@ -42,17 +73,22 @@ int ResultListModel::findFrom(int start, QStringView key) const {
     if (n == 0 || key.isEmpty())
         return -1;
     const std::optional<QByteArray> wanted = row_order::searchKey(key);
-    if (!wanted)
+    if (!wanted || wanted->contains('\0'))
         return -1;
-    const std::string_view needle(wanted->constData(), static_cast<std::size_t>(wanted->size()));
     start = std::clamp(start, 0, n - 1);
-    for (int k = 0; k < n; ++k) {
-        const int i = (start + k) % n;
-        const QByteArray& hay = m_rows[static_cast<std::size_t>(i)].key;
-        if (std::string_view(hay.constData(), static_cast<std::size_t>(hay.size())).find(needle) !=
-            std::string_view::npos)
-            return i;
-    }
+    const std::boyer_moore_horspool_searcher searcher(wanted->cbegin(), wanted->cend());
+    const char* const begin = m_keys.constBegin();
+    const auto rowAt = [&](const char* hit) {
+        const auto it = std::upper_bound(m_starts.cbegin(), m_starts.cend(), hit - begin);
+        return int(it - m_starts.cbegin()) - 1;
+    };
+    // From the start row to the last, then from the first up to the start row.
+    const char* const from = begin + m_starts[std::size_t(start)];
+    const char* const end = m_keys.constEnd();
+    if (const char* hit = std::search(from, end, searcher); hit != end)
+        return rowAt(hit);
+    if (const char* hit = std::search(begin, from, searcher); hit != from)
+        return rowAt(hit);
     return -1;
 }
 

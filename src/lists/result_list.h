@@ -20,8 +20,8 @@ public:
     void setRows(std::vector<QString> rows);
     void clear();
 
-    int count() const { return static_cast<int>(m_rows.size()); }
-    const QString& text(int row) const { return m_rows[static_cast<std::size_t>(row)].text; }
+    int count() const { return static_cast<int>(m_texts.size()); }
+    const QString& text(int row) const { return m_texts[static_cast<std::size_t>(row)]; }
     QStringList texts() const;
 
     // Tests every row once, from `start` downwards and on from the first after the last;
@@ -35,11 +35,11 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    struct Entry {
-        QString text;
-        QByteArray key;
-    };
-    std::vector<Entry> m_rows;
+    // The texts in list order, and their keys back to back in the same order, each ended by
+    // a NUL (a byte no row holds), so that find runs over one buffer and never across rows.
+    std::vector<QString> m_texts;
+    QByteArray m_keys;
+    std::vector<qsizetype> m_starts; // where each row's key begins; one more at the end
     QSize m_itemSize;
 };
 

@@ -16,11 +16,17 @@ inline char keyByte(QChar c) {
 
 } // namespace
 
-QByteArray key(QStringView row) {
-    QByteArray out(row.size(), Qt::Uninitialized);
-    char* p = out.data();
+void appendKey(QByteArray& out, QStringView row) {
+    const qsizetype at = out.size();
+    out.resize(at + row.size());
+    char* p = out.data() + at;
     for (QChar c : row)
         *p++ = keyByte(c);
+}
+
+QByteArray key(QStringView row) {
+    QByteArray out;
+    appendKey(out, row);
     return out;
 }
 

@@ -103,6 +103,7 @@ private slots:
         QTest::newRow("not found: selection stays") << rows << 2 << "" << "opel" << 2 << "opel" << none;
         QTest::newRow("not trimmed") << rows << 0 << "" << "bus " << 0 << "bus " << none;
         QTest::newRow("blanks are part of the text") << rows << 0 << "" << " fiat" << 1 << " fiat" << none;
+        QTest::newRow("never across two rows") << QStringList{"ab", "cd"} << 0 << "" << "bc" << 0 << "bc" << none;
         QTest::newRow("empty text changes nothing") << rows << 2 << "fiat" << "" << 2 << "" << none;
         QTest::newRow("empty list") << QStringList{} << -1 << "fiat" << "fiat" << -1 << "fiat"
                                     << QStringList{FindInList::kEmptyListMessage};
