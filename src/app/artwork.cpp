@@ -296,6 +296,14 @@ QPixmap carPlaceholder(QSize size) {
     return pm;
 }
 
+QPixmap car(QSize size, QColor body) {
+    QPixmap pm = blank(size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawCar(p, QRectF(QPointF(0, 0), size), body, body.darker(250));
+    return pm;
+}
+
 QPixmap programIcon(QSize size) {
     QPixmap pm = blank(size);
     QPainter p(&pm);

@@ -31,6 +31,8 @@ QIcon glyphIcon(Glyph kind);
 QPixmap padlock(QSize size, const QString& title, const QString& line, const QString& redLine = {});
 // A car drawn in outline, for a card without its own photo.
 QPixmap carPlaceholder(QSize size);
+// A car in colour on a transparent ground, for headings.
+QPixmap car(QSize size, QColor body = QColor(0xC0, 0x20, 0x20));
 // The program icon.
 QPixmap programIcon(QSize size);
 

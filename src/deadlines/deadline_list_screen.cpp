@@ -54,7 +54,7 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     auto* car = new QLabel(panel);
     car->setObjectName(QStringLiteral("icoAuto"));
     car->setGeometry(20, 8, 110, 62);
-    car->setPixmap(art::carPlaceholder(QSize(110, 62)));
+    car->setPixmap(art::car(QSize(110, 62)));
 
     auto* heading = new QLabel(panel);
     heading->setObjectName(QStringLiteral("icoTipoScadenze"));

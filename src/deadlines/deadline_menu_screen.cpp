@@ -48,7 +48,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     picture(panel, QStringLiteral("icoTitolo"),
             art::words(QSize(640, 64), QStringLiteral("SCADENZE IMMINENTI"), Qt::white, 48),
             QRect(20, 16, 640, 64));
-    picture(panel, QStringLiteral("icoAuto"), art::carPlaceholder(QSize(120, 68)), QRect(855, 14, 120, 68));
+    picture(panel, QStringLiteral("icoAuto"), art::car(QSize(120, 68)), QRect(855, 14, 120, 68));
 
     auto* instructions = new QLabel(
         QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."), panel);

@@ -146,7 +146,7 @@ void VehicleSearchScreen::buildCriteria(QWidget* panel) {
         caption->setObjectName(QString::fromLatin1(place.label));
         caption->setFont(verdana(12));
         caption->setGeometry(x, y, 320, 22);
-        caption->setStyleSheet(QStringLiteral("color: white;"));
+        caption->setStyleSheet(QStringLiteral("color: #10285F;"));
         auto* field = new QLineEdit(panel);
         field->setObjectName(QString::fromLatin1(place.field));
         field->setFont(verdana(12, true));
@@ -170,6 +170,7 @@ void VehicleSearchScreen::buildCriteria(QWidget* panel) {
         m_wait->show();
         m_wait->repaint();
     });
+    connect(search, &QPushButton::released, m_wait, &QWidget::hide); // pressed, then let go elsewhere
     connect(search, &QPushButton::clicked, this, &VehicleSearchScreen::search);
 }
 
