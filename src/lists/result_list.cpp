@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <functional>
@@ -132,7 +133,15 @@ ResultList::ResultList(QWidget* parent) : QListView(parent), m_model(new ResultL
     pal.setColor(QPalette::Text, Qt::black);
     setPalette(pal);
     connect(this, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { emit rowDoubleClicked(index.row()); });
+            [this](const QModelIndex& index) { emit rowChosen(index.row()); });
+}
+
+void ResultList::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow() >= 0) {
+        emit rowChosen(selectedRow()); // the keyboard's double-click
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void ResultList::setRows(std::vector<QString> rows) {

@@ -49,8 +49,8 @@ private:
 //     list->setRows(std::move(rows));   // also after a failure, with the rows made so far
 //     list->finishFill();               // item width 1600 and scroll bars, after a full fill
 //
-// Rows double-clicked are announced by rowDoubleClicked; the screens that hand a row over
-// pass selectedText() to the hand-over by row (row_hand_over.h).
+// A row double-clicked, or Return on the selected row, is announced by rowChosen; the screens
+// that hand a row over pass selectedText() to the hand-over by row (row_hand_over.h).
 class ResultList : public QListView {
     Q_OBJECT
 public:
@@ -74,7 +74,10 @@ public:
     QStringList texts() const { return m_model->texts(); }
 
 signals:
-    void rowDoubleClicked(int row);
+    void rowChosen(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ResultListModel* m_model;

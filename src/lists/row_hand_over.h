@@ -16,7 +16,7 @@ class ResultList;
 // file order, so when several give the same row the one stored last is what the opener ends
 // up showing. A screen wires it to its list like this:
 //
-//     connect(list, &ResultList::rowDoubleClicked, this, [this] {
+//     connect(list, &ResultList::rowChosen, this, [this] {
 //         handOverByRow(this, *m_list, {
 //             .open = [this] { return std::make_unique<VehicleFile>(m_ctx.programDir); },
 //             .rowOf = [](QByteArrayView record) { return searchRow(record); },

@@ -190,7 +190,7 @@ void VehicleSearchScreen::buildResults(QWidget* panel) {
     m_list = new ResultList(panel);
     m_list->setGeometry(16, 152, 801, 273);
     new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
-    connect(m_list, &ResultList::rowDoubleClicked, this, &VehicleSearchScreen::handOver);
+    connect(m_list, &ResultList::rowChosen, this, &VehicleSearchScreen::handOver);
 
     auto* hint = colouredLabel(panel, QStringLiteral("lblRigo03"),
                                QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),

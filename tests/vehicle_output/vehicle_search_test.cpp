@@ -275,7 +275,9 @@ private slots:
             (plate = new QLineEdit(selection))->setObjectName(QStringLiteral("txtTipologia"));
         openSearchWithMark(app, QStringLiteral("frmMenuRiepSpese"), QStringLiteral("riepspese"));
         searchFor(app, {});
-        doubleClickRow(list(app), 0);
+        list(app)->setFocus();
+        list(app)->selectRow(0);
+        AppHarness::press(list(app), Qt::Key_Return); // the keyboard's double-click
         QVERIFY(!app.screen(kSearch));
         QCOMPARE(plate->text(), QStringLiteral("AB123CD"));
         QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtTarga"))->text(), QString());
