@@ -4,14 +4,32 @@
 
 #include "deadlines/deadline_rule.h"
 #include "lists/result_list.h"
+#include "records/record_file.h"
 #include "vehicles/vehicle_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QLabel>
 
 namespace {
 
 using F = TSchedaVeicolo;
+
+// Reads up to `allowed` bytes, then fails, as a file on a lost network share does.
+class FailingReads : public QBuffer {
+public:
+    FailingReads(const QByteArray& bytes, qint64 allowed) : m_allowed(allowed) { setData(bytes); }
+
+protected:
+    qint64 readData(char* data, qint64 len) override {
+        if (pos() + len > m_allowed)
+            return -1;
+        return QBuffer::readData(data, len);
+    }
+
+private:
+    qint64 m_allowed;
+};
 const QString kMenu = QStringLiteral("frmMenuScadenze");
 
 F card(const QString& tipo, const QString& marca, F::Field deadline, const QString& date) {
@@ -67,6 +85,20 @@ private slots:
         QCOMPARE(deadlines::row(c.encode(), F::ScadBollo),
                  QStringLiteral("Autovettura           Fiat Panda                      Targa: AB123CD       Scad. "
                                 "15/12/2026  Km: 1234567890  Titolare: Mario Rossi"));
+    }
+
+    void collect_readFailingPartWay_keepsTheRowsFoundAndThrows() {
+        const int cards = 1500; // more than one block of the scan
+        QByteArray bytes;
+        for (int i = 0; i < cards; ++i)
+            bytes += card(QStringLiteral("Auto %1").arg(i), "Fiat", F::ScadBollo, "01/12/2026").encode();
+        RecordFile file(std::make_unique<FailingReads>(bytes, bytes.size() - 1), F::kRecordSize);
+        std::vector<QString> rows;
+        QVERIFY_THROWS_EXCEPTION(RecordFileError,
+                                 deadlines::collectDue(file, F::ScadBollo, QDate(2026, 12, 10), rows));
+        QVERIFY(!rows.empty());
+        QVERIFY(rows.size() < std::size_t(cards));
+        QCOMPARE(rows.front().left(6), QStringLiteral("Auto 0"));
     }
 
     void list_data() {

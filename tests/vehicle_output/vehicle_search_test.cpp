@@ -5,7 +5,9 @@
 #include "lists/result_list.h"
 #include "vehicle_output/vehicle_search.h"
 #include "vehicle_output/vehicle_search_screen.h"
+#include "app/picture_box.h"
 #include "vehicles/vehicle_file.h"
+#include "vehicles/vehicle_photo.h"
 
 #include <QDir>
 #include <QLabel>
@@ -228,6 +230,9 @@ private slots:
         second[F::Note] = QStringLiteral("two");
         second[F::File01] = QStringLiteral("libretto.pdf");
         fixtures::writeVehicles(app.dir(), {card("Auto", "Fiat", "Uno", "A1"), first, second});
+        QImage photo(64, 48, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        QVERIFY(vehicle_photo::saveCard(app.dir(), QStringLiteral("3"), photo));
         openSearchFromCard(app);
         searchFor(app, {});
         QCOMPARE(list(app)->count(), 3);
@@ -238,6 +243,9 @@ private slots:
         QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtNote"))->text(), QStringLiteral("two"));
         QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtProprietario"))->text(), owner + QStringLiteral(" Ovest"));
         QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblFile01"))->text(), QStringLiteral("libretto.pdf"));
+        const QImage shown = app.control<PictureBox>(kCard, QStringLiteral("imgFoto"))->picture();
+        QCOMPARE(shown.size(), photo.size()); // the photo of card 3, not the placeholder
+        QVERIFY(qRed(shown.pixel(10, 10)) > 200 && qGreen(shown.pixel(10, 10)) < 60);
         QVERIFY(app.dialogs().prompts().isEmpty());
     }
 
