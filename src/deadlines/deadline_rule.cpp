@@ -1,6 +1,7 @@
 #include "deadlines/deadline_rule.h"
 
 #include "app/formats.h"
+#include "lists/field_text.h"
 #include "lists/fixed_width.h"
 #include "records/record_file.h"
 #include "records/text_rules.h"
@@ -26,8 +27,9 @@ const ListSetup kSetups[] = {
      "Veicoli con bollo in scadenza o scaduto"},
 };
 
-QString field(QByteArrayView record, F::Field f) {
-    return F::layout().decodeField(record, f);
+// Rows are made for many records: their fields are read without allocating.
+FieldText field(QByteArrayView record, F::Field f) {
+    return FieldText(record, F::layout(), f);
 }
 
 } // namespace
@@ -48,23 +50,23 @@ Due check(const QString& deadline, const QDate& today) {
 
 QString row(QByteArrayView record, F::Field deadline) {
     fixed_width::Row r;
-    r.column(field(record, F::Tipo), 20)
+    r.column(field(record, F::Tipo).view(), 20)
         .text(u"  ")
-        .pair(field(record, F::Marca), field(record, F::Modello), 30)
+        .pair(field(record, F::Marca).view(), field(record, F::Modello).view(), 30)
         .text(u"  Targa: ")
-        .column(field(record, F::Targa), 12)
+        .column(field(record, F::Targa).view(), 12)
         .text(u"  Scad. ")
-        .column(field(record, deadline), 10)
+        .column(field(record, deadline).view(), 10)
         .text(u"  Km: ")
-        .column(field(record, F::Chilometri), 10)
+        .column(field(record, F::Chilometri).view(), 10)
         .text(u"  Titolare: ")
-        .last(field(record, F::Proprietario));
+        .last(field(record, F::Proprietario).view());
     return r.take();
 }
 
 void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows) {
     file.scan([&](int, QByteArrayView record) {
-        if (check(field(record, deadline), today) == Due::Yes)
+        if (check(field(record, deadline).view().toString(), today) == Due::Yes)
             rows.push_back(row(record, deadline));
         return true;
     });

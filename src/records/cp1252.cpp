@@ -34,16 +34,18 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
+QChar decodeChar(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+        return QChar(kHigh[b - 0x80]);
+    return QChar(b);
+}
+
 QString decode(QByteArrayView bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
-            out.append(QChar(kHigh[b - 0x80]));
-        else
-            out.append(QChar(b));
-    }
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* p = out.data();
+    for (char ch : bytes)
+        *p++ = decodeChar(ch);
     return out;
 }
 

@@ -10,6 +10,7 @@ namespace cp1252 {
 // Characters the code page cannot hold become '?'.
 QByteArray encode(const QString& text);
 QString decode(QByteArrayView bytes);
+QChar decodeChar(char byte);
 char encodeChar(QChar c);
 
 } // namespace cp1252

@@ -1,5 +1,6 @@
 #include "vehicle_output/vehicle_search.h"
 
+#include "lists/field_text.h"
 #include "lists/fixed_width.h"
 #include "records/cp1252.h"
 #include "records/record_file.h"
@@ -15,8 +16,9 @@ inline char lowerByte(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
-QString field(QByteArrayView record, F::Field f) {
-    return F::layout().decodeField(record, f);
+// Rows are made for many records: their fields are read without allocating.
+FieldText field(QByteArrayView record, F::Field f) {
+    return FieldText(record, F::layout(), f);
 }
 
 } // namespace
@@ -61,17 +63,17 @@ bool Criteria::matches(QByteArrayView record) const {
 
 QString row(QByteArrayView record) {
     fixed_width::Row r;
-    r.column(field(record, F::Tipo), 20)
+    r.column(field(record, F::Tipo).view(), 20)
         .text(u"  ")
-        .pair(field(record, F::Marca), field(record, F::Modello), 30)
+        .pair(field(record, F::Marca).view(), field(record, F::Modello).view(), 30)
         .text(u"  Targa: ")
-        .column(field(record, F::Targa), 12)
+        .column(field(record, F::Targa).view(), 12)
         .text(u"  Titolare: ")
-        .column(field(record, F::Proprietario), 30)
+        .column(field(record, F::Proprietario).view(), 30)
         .text(u"  Anno: ")
-        .column(field(record, F::Anno), 10)
+        .column(field(record, F::Anno).view(), 10)
         .text(u"  Km: ")
-        .last(field(record, F::Chilometri));
+        .last(field(record, F::Chilometri).view());
     return r.take();
 }
 
