@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -204,6 +205,29 @@ private slots:
         QVERIFY(app.control(kSearch, QStringLiteral("panAvvio"))->isVisible());
         QVERIFY(!app.control(kSearch, QStringLiteral("panContainer"))->isVisible());
         QVERIFY(!app.control(kSearch, QStringLiteral("lblAttendere"))->isVisible());
+    }
+
+    void closingAnyWay_destroysTheScreen_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Chiudi on the criteria") << "btnAnnulla";
+        QTest::newRow("Chiudi on the results") << "btnChiudi";
+        QTest::newRow("Escape") << "Escape";
+    }
+    void closingAnyWay_destroysTheScreen() {
+        QFETCH(QString, how);
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(), {card("Auto", "Fiat", "Panda", "A1")});
+        QPointer<QWidget> search = openSearchFromCard(app);
+        if (how != QLatin1String("btnAnnulla"))
+            searchFor(app, {});
+        if (how == QLatin1String("Escape"))
+            AppHarness::press(AppHarness::focused(), Qt::Key_Escape);
+        else
+            AppHarness::click(app.control(kSearch, how));
+        QVERIFY(!app.screen(kSearch));
+        QTRY_VERIFY(search.isNull());
+        QVERIFY(app.dialogs().prompts().isEmpty());
+        QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtTipo"))->text(), QString());
     }
 
     void criteriaFields_returnWalksTheTableAndShowsTheFrame() {
