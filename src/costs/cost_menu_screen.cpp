@@ -1,11 +1,79 @@
 #include "costs/cost_menu_screen.h"
 
+#include "app/app_context.h"
 #include "app/artwork.h"
+#include "app/focus_frame.h"
+#include "app/help_topics.h"
 #include "app/picture_button.h"
+#include "app/screens.h"
+#include "costs/cost_file.h"
 #include "records/text_rules.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+// The year: digits only; Return goes to the open button.
+class YearKeys : public QObject {
+public:
+    YearKeys(QLineEdit* field, QWidget* next) : QObject(field), m_next(next) { field->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_next->setFocus(Qt::TabFocusReason);
+            return true;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        default:
+            break;
+        }
+        const QString typed = key->text();
+        const bool digit = typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9' &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        return !digit;
+    }
+
+private:
+    QWidget* m_next;
+};
+
+QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
+    auto* box = new QWidget(parent);
+    box->setObjectName(name);
+    box->setGeometry(r);
+    box->setAutoFillBackground(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    box->setPalette(pal);
+    return box;
+}
+
+QLabel* caption(QWidget* parent, const QString& words, const QRect& r, int points, bool bold,
+             Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(words, parent);
+    label->setGeometry(r);
+    label->setFont(QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal));
+    label->setAlignment(align);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #102A60;"));
+    return label;
+}
+
+} // namespace
 
 CostMenuScreen::CostMenuScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmMenuCosti"), QStringLiteral(" Vestrano 3.0 - Costi sostenuti"),
@@ -16,24 +84,86 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
     m_memory->setObjectName(QStringLiteral("lblMemory"));
     m_memory->hide();
 
+    whiteBox(panel, QStringLiteral("shpTitolo"), QRect(8, 6, 978, 130));
+    auto* heading = new QLabel(panel);
+    heading->setObjectName(QStringLiteral("imgTitolo"));
+    heading->setGeometry(20, 14, 954, 60);
+    heading->setPixmap(art::words(QSize(954, 60), QStringLiteral("COSTI SOSTENUTI"), QColor(0xD0, 0x10, 0x10), 40));
+    auto* info = caption(panel,
+                      QStringLiteral("In questo ambiente è possibile registrare i costi sostenuti per ciascun veicolo, "
+                                     "nonché visualizzarne il riepilogo e i grafici statistici."),
+                      QRect(30, 80, 934, 48), 11, false, Qt::AlignCenter);
+    info->setObjectName(QStringLiteral("lblInformazioni"));
+
     const struct {
-        const char* name;
+        const char* box;
+        const char* title;
+        const char* button;
         const char* mark;
+        art::Tile tile;
         int x;
-    } openers[] = {{"btnApriConsumi", "costi", 60}, {"btnApriRiepConsumi", "RiepSpese", 390},
-                   {"btnApriRiepStats", "stats", 720}};
-    for (const auto& o : openers) {
+    } columns[] = {{"shpConsumi", "Crea o aggiorna schede costi:", "btnApriConsumi", "costi", art::Tile::Costs, 8},
+                   {"shpRiepConsumi", "Visualizza riepilogo:", "btnApriRiepConsumi", "RiepSpese", art::Tile::Fleet, 337},
+                   {"shpRiepStats", "Mostra grafici statistici:", "btnApriRiepStats", "stats", art::Tile::Deadlines, 666}};
+    QPushButton* openYearButton = nullptr;
+    for (const auto& c : columns) {
+        whiteBox(panel, QString::fromLatin1(c.box), QRect(c.x, 146, 320, 470));
+        caption(panel, QString::fromUtf8(c.title), QRect(c.x + 20, 156, 280, 30), 12, true);
+        auto* picture = new QLabel(panel);
+        picture->setGeometry(c.x + 20, 192, 280, 300);
+        picture->setPixmap(art::tile(QSize(280, 300), c.tile));
         auto* button = new QPushButton(QStringLiteral("Apri"), panel);
-        button->setObjectName(QString::fromLatin1(o.name));
-        button->setGeometry(o.x, 540, 215, 40);
+        button->setObjectName(QString::fromLatin1(c.button));
+        button->setGeometry(c.x + 185, 548, 115, 40);
         button->setCursor(Qt::PointingHandCursor);
-        const QString mark = QString::fromLatin1(o.mark);
-        connect(button, &QPushButton::clicked, this, [this, mark] { leaveFor(mark); });
+        button->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        const QString mark = QString::fromLatin1(c.mark);
+        if (mark == QLatin1String("costi")) {
+            openYearButton = button;
+            connect(button, &QPushButton::clicked, this, &CostMenuScreen::openYear);
+        } else {
+            connect(button, &QPushButton::clicked, this, [this, mark] { leaveFor(mark); });
+        }
     }
 
-    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
-                                   QRect(955, 655, 24, 24));
+    caption(panel, QStringLiteral("Anno:"), QRect(28, 548, 60, 40), 12, true);
+    m_year = new QLineEdit(panel);
+    m_year->setObjectName(QStringLiteral("txtAnnoConsumi"));
+    m_year->setMaxLength(4);
+    m_year->setAlignment(Qt::AlignCenter);
+    m_year->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    m_year->setGeometry(90, 551, 80, 34);
+    addFocusFrame(m_year, 4);
+    new YearKeys(m_year, openYearButton);
+
+    whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 626, 978, 56));
+    auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(32, 32), art::Glyph::Help),
+                                    QRect(20, 638, 32, 32));
+    connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
+    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(32, 32), art::Glyph::Exit),
+                                   QRect(942, 638, 32, 32));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void CostMenuScreen::onShow() {
+    m_year->setText(QStringLiteral("%1").arg(m_ctx.clock->today().year(), 4, 10, QLatin1Char('0')));
+    m_year->setFocus();
+}
+
+void CostMenuScreen::openYear() {
+    if (m_year->text().size() != 4) {
+        m_ctx.dialogs->notice(this, NoticeKind::Warning,
+                              QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
+        m_year->setFocus();
+        return;
+    }
+    const QString year = text::trimmed(m_year->text());
+    if (QWidget* costs = m_ctx.screens->area(QStringLiteral("frmCosti"))) {
+        costs->findChild<QLabel*>(QStringLiteral("lblFile"))->setText(CostFile::pathFor(m_ctx.programDir, year));
+        costs->setWindowTitle(QStringLiteral(" Vestrano 3.0 - Costi sostenuti nell'anno ") + year);
+        costs->findChild<QLabel*>(QStringLiteral("lblAnno"))->setText(year);
+    }
+    leaveFor(QStringLiteral("costi"));
 }
 
 void CostMenuScreen::leaveFor(const QString& mark) {
@@ -51,5 +181,6 @@ void CostMenuScreen::onClose() {
         goTo(QStringLiteral("frmMenuRiepSpese"));
     else if (mark == QLatin1String("stats"))
         goTo(QStringLiteral("frmStatCosti"));
-    // Any other mark: the menu just hides.
+    else
+        hide(); // no known mark: nothing to show
 }

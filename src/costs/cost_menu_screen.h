@@ -3,6 +3,7 @@
 #include "app/area_screen.h"
 
 class QLabel;
+class QLineEdit;
 
 // frmMenuCosti: chooses the year and leads on to the cost entry screen, the summaries and
 // the statistics. It never opens them itself: its close handler routes by lblMemory.
@@ -12,10 +13,13 @@ public:
     explicit CostMenuScreen(AppContext& ctx);
 
 protected:
+    void onShow() override;
     void onClose() override;
 
 private:
+    void openYear();
     void leaveFor(const QString& mark);
 
     QLabel* m_memory;
+    QLineEdit* m_year;
 };

@@ -1,15 +1,472 @@
 #include "costs/cost_screen.h"
 
+#include "app/app_context.h"
 #include "app/artwork.h"
+#include "app/focus_frame.h"
+#include "app/formats.h"
+#include "app/help_topics.h"
 #include "app/picture_button.h"
+#include "app/return_chain.h"
+#include "app/status_hints.h"
+#include "costs/cost_fields.h"
+#include "costs/cost_file.h"
+#include "costs/cost_rules.h"
+#include "records/text_rules.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+using C = TSchedaCosto;
+
+const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString kAccessFailure = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+    "privilegi di scrittura nella cartella di installazione del programma.");
+const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kAppended = QStringLiteral("La scheda corrente è stata salvata in archivio.");
+const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
+
+enum class Kind { Text, List, Day, Month, Amount, Plate };
+
+struct FieldPlace {
+    C::Field field;
+    const char* name;
+    const char* caption;
+    int maxLength;
+    Kind kind;
+    QRect rect; // the input box; its caption stands above it
+};
+
+// In Return order.
+const FieldPlace kPlaces[] = {
+    {C::Veicolo, "txtVeicolo", "Tipo veicolo:", 50, Kind::List, {24, 94, 226, 28}},
+    {C::Marca, "txtMarca", "Marca:", 50, Kind::Text, {262, 95, 222, 26}},
+    {C::Modello, "txtModello", "Modello:", 50, Kind::Text, {24, 149, 226, 26}},
+    {C::Colore, "txtColore", "Colore:", 50, Kind::Text, {262, 149, 222, 26}},
+    {C::Alimentazione, "txtAlimentazione", "Alimentazione:", 50, Kind::Text, {24, 203, 226, 26}},
+    {C::Targa, "txtTarga", "Targa:", 30, Kind::Plate, {262, 203, 222, 26}},
+    {C::Giorno, "txtGiorno", "Giorno:", 2, Kind::Day, {518, 94, 70, 28}},
+    {C::Mese, "txtMese", "Mese:", 10, Kind::Month, {600, 94, 160, 28}},
+    {C::Luogo, "txtLuogo", "Luogo:", 50, Kind::Text, {518, 149, 454, 26}},
+    {C::Causale, "txtCausale", "Causale:", 50, Kind::List, {24, 279, 460, 28}},
+    {C::Descrizione, "txtDescrizione", "Descrizione costi:", 250, Kind::Text, {24, 334, 460, 26}},
+    {C::Modalita, "txtModalita", "Modalità:", 120, Kind::Text, {24, 388, 460, 26}},
+    {C::Estremi, "txtEstremi", "Estremi scontrino, ricevuta o fattura:", 120, Kind::Text, {24, 442, 460, 26}},
+    {C::Importo, "txtImporto", "Importo in euro:", 15, Kind::Amount, {252, 490, 222, 40}},
+    {C::Pagatore, "txtPagatore", "Pagatore:", 120, Kind::Text, {518, 279, 290, 26}},
+    {C::RecPagatore, "txtRecPagatore", "Recapito telefonico:", 50, Kind::Text, {820, 279, 152, 26}},
+    {C::Beneficiario, "txtBeneficiario", "Beneficiario:", 120, Kind::Text, {518, 334, 290, 26}},
+    {C::RecBeneficiario, "txtRecBeneficiario", "Recapito telefonico:", 50, Kind::Text, {820, 334, 152, 26}},
+    {C::Conducente, "txtConducente", "Conduttore o responsabile:", 50, Kind::Text, {518, 388, 290, 26}},
+    {C::Recapito, "txtRecapito", "Recapito telefonico:", 50, Kind::Text, {820, 388, 152, 26}},
+    {C::Note, "txtNote", "Note:", 250, Kind::Text, {24, 596, 740, 26}},
+};
+
+struct RequiredCheck {
+    C::Field field;
+    const char* warning;
+};
+
+QString textOf(const QWidget* w) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
+        return combo->currentText();
+    return {};
+}
+
+} // namespace
 
 CostScreen::CostScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmCosti"), QStringLiteral(" Vestrano 3.0 - Costi sostenuti"),
                  Window::Maximised) {
+    formats::applyProcessWide();
     QWidget* panel = centredPanel(QSize(995, 692));
-    auto* exit = makePictureButton(panel, QStringLiteral("cmdEsci"), art::glyph(QSize(40, 40), art::Glyph::Exit),
-                                   QRect(940, 10, 40, 40));
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    m_info = new QLabel(kReady, panel);
+    m_info->setObjectName(QStringLiteral("panInfo"));
+    m_info->setGeometry(0, 662, 995, 30);
+    m_info->setAutoFillBackground(true);
+    m_info->setStyleSheet(QStringLiteral("QLabel { background-color: #6A5ACD; color: white; padding-left: 8px; }"));
+    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    m_hints = new StatusHints(m_info, this);
+    m_hints->addBackground(this);
+    m_hints->addBackground(panel);
+
+    for (const char* name : {"lblFile", "lblData"}) {
+        auto* label = new QLabel(panel);
+        label->setObjectName(QString::fromLatin1(name));
+        label->hide();
+        (name[3] == 'F' ? m_file : m_date) = label;
+    }
+
+    buildToolbar(panel);
+    buildSections(panel);
+}
+
+QWidget* CostScreen::section(QWidget* panel, const QString& name, const QRect& r, QColor colour) {
+    auto* w = new QWidget(panel);
+    w->setObjectName(name);
+    w->setGeometry(r);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    m_hints->addBackground(w);
+    return w;
+}
+
+void CostScreen::buildToolbar(QWidget* panel) {
+    struct Tool {
+        const char* name;
+        art::Glyph glyph;
+        const char* words; // a wide button picture with words instead of a symbol
+        const char* hint;
+        int gapBefore;
+    };
+    const Tool tools[] = {
+        {"cmdNuovo", art::Glyph::New, nullptr, "Prepara la schermata per la registrazione di una nuova scheda.", 0},
+        {"cmdSalva", art::Glyph::Save, nullptr, "Salva la scheda corrente in archivio.", 0},
+        {"cmdTrova", art::Glyph::Find, nullptr, "Trova una scheda in archivio.", 0},
+        {"cmdImporta", art::Glyph::Open, "IMPORTA VEICOLO", "Importa i dati dal Parco Automezzi.", 14},
+        {"cmdStampa", art::Glyph::Print, nullptr, "Stampa la scheda corrente.", 14},
+        {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta le schede in archivio in un file di Microsoft Excel.", 0},
+        {"cmdPrimo", art::Glyph::First, nullptr, "Visualizza la prima scheda in archivio.", 14},
+        {"cmdIndietro", art::Glyph::Previous, nullptr, "Visualizza la scheda precedente in archivio.", 0},
+        {nullptr, art::Glyph::Info, nullptr, nullptr, 0}, // the record number
+        {"cmdAvanti", art::Glyph::Next, nullptr, "Visualizza la scheda successiva in archivio.", 0},
+        {"cmdUltimo", art::Glyph::Last, nullptr, "Visualizza l'ultima scheda in archivio.", 0},
+        {"cmdSospese", art::Glyph::Unpaid, "DA SALDARE", "Visualizza il riepilogo dei pagamenti da saldare.", 14},
+        {"cmdGuida", art::Glyph::Help, nullptr, "Visualizza la pagina della guida sensibile al contesto.", 14},
+        {"cmdEsci", art::Glyph::Exit, nullptr, "Esci da questa schermata di lavoro.", 0},
+    };
+    section(panel, QStringLiteral("shpToolbar"), QRect(10, 6, 975, 52));
+    int x = 20;
+    for (const Tool& t : tools) {
+        x += t.gapBefore;
+        if (!t.name) {
+            m_position = new QLabel(panel);
+            m_position->setObjectName(QStringLiteral("lblPosizione"));
+            m_position->setAlignment(Qt::AlignCenter);
+            m_position->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+            m_position->setGeometry(x, 14, 56, 36);
+            x += 62;
+            continue;
+        }
+        const bool wide = t.words != nullptr;
+        const QSize size = wide ? QSize(150, 36) : QSize(40, 40);
+        const QPixmap picture = wide ? art::buttonPicture(size, QString::fromLatin1(t.words))
+                                     : art::glyph(size, t.glyph);
+        auto* button = makePictureButton(panel, QString::fromLatin1(t.name), picture,
+                                         QRect(QPoint(x, wide ? 14 : 12), size));
+        m_hints->add(button, QString::fromUtf8(t.hint));
+        x += size.width() + 8;
+    }
+
+    const auto connectTool = [this](const char* name, auto slot) {
+        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
+    };
+    connectTool("cmdNuovo", [this] { clearEntry(); });
+    connectTool("cmdSalva", [this] { save(); });
+    connectTool("cmdImporta", [this] { importVehicle(); });
+    connectTool("cmdPrimo", [this] { first(); });
+    connectTool("cmdIndietro", [this] { previous(); });
+    connectTool("cmdAvanti", [this] { next(); });
+    connectTool("cmdUltimo", [this] { last(); });
+    connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
+    connectTool("cmdEsci", [this] { close(); });
+}
+
+void CostScreen::buildSections(QWidget* panel) {
+    section(panel, QStringLiteral("shpVeicolo"), QRect(10, 66, 484, 176));
+    section(panel, QStringLiteral("shpData"), QRect(504, 66, 481, 176));
+    section(panel, QStringLiteral("shpPagamento"), QRect(10, 252, 484, 296));
+    section(panel, QStringLiteral("shpPersone"), QRect(504, 252, 481, 296));
+    section(panel, QStringLiteral("shpNote"), QRect(10, 558, 975, 94));
+    section(panel, QStringLiteral("shpImporto"), QRect(24, 480, 460, 60), QColor(0xD8, 0xD8, 0xD8));
+
+    m_year = new QLabel(panel);
+    m_year->setObjectName(QStringLiteral("lblAnno"));
+    m_year->setGeometry(772, 84, 120, 44);
+    m_year->setFont(QFont(QStringLiteral("Verdana"), 24, QFont::Bold));
+    m_year->setStyleSheet(QStringLiteral("color: #102A60;"));
+    auto* calendar = new QLabel(panel);
+    calendar->setObjectName(QStringLiteral("imgCalendario"));
+    calendar->setGeometry(906, 78, 56, 56);
+    calendar->setPixmap(art::glyph(QSize(56, 56), art::Glyph::Calendar));
+    auto* euro = new QLabel(panel);
+    euro->setObjectName(QStringLiteral("imgEuro"));
+    euro->setGeometry(34, 486, 48, 48);
+    euro->setPixmap(art::words(QSize(48, 48), QStringLiteral("€"), QColor(0x20, 0x50, 0x20), 40));
+
+    m_fields = QList<QWidget*>(C::FieldCount, nullptr);
+    QList<QWidget*> order;
+    for (const FieldPlace& place : kPlaces) {
+        const QString name = QString::fromLatin1(place.name);
+        QWidget* field = nullptr;
+        if (place.kind == Kind::Text || place.kind == Kind::Amount || place.kind == Kind::Plate) {
+            auto* edit = new QLineEdit(panel);
+            edit->setObjectName(name);
+            edit->setMaxLength(place.maxLength);
+            if (place.kind == Kind::Amount) {
+                edit->setMaxLength(32767); // the typing limit is the amount rule's own
+                cost_fields::makeAmountField(edit);
+                m_amount = edit;
+            } else if (place.kind == Kind::Plate) {
+                cost_fields::makeCapitalsField(edit);
+            }
+            field = edit;
+        } else {
+            const QStringList& items = place.kind == Kind::Day     ? cost_rules::days()
+                                       : place.kind == Kind::Month ? cost_rules::months()
+                                       : place.field == C::Veicolo ? cost_rules::vehicleTypes()
+                                                                   : cost_rules::reasons();
+            QComboBox* combo = cost_fields::makeListField(panel, name, items, place.maxLength);
+            cost_fields::clearSelectionOnFocus(combo);
+            if (place.kind == Kind::Day)
+                cost_fields::makeDayField(combo);
+            else if (place.kind == Kind::Month)
+                cost_fields::makeMonthField(combo, Qt::CaseSensitive);
+            (place.field == C::Veicolo ? m_type
+             : place.field == C::Giorno ? m_day
+             : place.field == C::Mese   ? m_month
+                                        : m_reason) = combo;
+            field = combo;
+        }
+        field->setFont(QFont(QStringLiteral("Verdana"), place.kind == Kind::Amount ? 20 : 12, QFont::Bold));
+        field->setGeometry(place.rect);
+
+        auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
+        caption->setFont(QFont(QStringLiteral("Verdana"), 9));
+        caption->setStyleSheet(QStringLiteral("color: #00008B;"));
+        if (place.kind == Kind::Amount)
+            caption->setGeometry(92, place.rect.y(), 150, place.rect.height());
+        else
+            caption->setGeometry(place.rect.x(), place.rect.y() - 19, place.rect.width(), 17);
+
+        addFocusFrame(field, 4);
+        m_fields[place.field] = field;
+        order.append(field);
+    }
+    chainReturn(order);
+
+    m_paid = new QCheckBox(QStringLiteral("Saldato"), panel);
+    m_paid->setObjectName(QStringLiteral("chkSaldato"));
+    m_paid->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_paid->setStyleSheet(QStringLiteral("color: #00008B;"));
+    m_paid->setGeometry(800, 596, 170, 26);
+    m_hints->add(m_paid, QStringLiteral("Spunta questa casella per indicare che il pagamento è stato saldato."));
+}
+
+QWidget* CostScreen::fieldFor(C::Field f) const {
+    return m_fields.value(f);
+}
+
+QString CostScreen::fieldText(C::Field f) const {
+    return textOf(m_fields[f]);
+}
+
+void CostScreen::setFieldText(C::Field f, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(m_fields[f]))
+        edit->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(m_fields[f]))
+        combo->setEditText(text);
+}
+
+QString CostScreen::yearFile() const {
+    return m_file->text();
+}
+
+void CostScreen::onShow() {
+    clearEntry();
+}
+
+void CostScreen::clearEntry() {
+    for (QComboBox* list : {m_day, m_month, m_reason})
+        cost_fields::clearListSelection(list);
+    for (int f = 0; f < C::FieldCount; ++f)
+        if (m_fields[f])
+            setFieldText(static_cast<C::Field>(f), QString());
+    m_amount->setText(QStringLiteral("0,00"));
+    m_paid->setChecked(false);
+    for (QComboBox* list : {m_day, m_month, m_type, m_reason})
+        cost_fields::clearListSelection(list);
+    m_position->clear();
+    m_type->setFocus();
+}
+
+void CostScreen::loadEntry(const TSchedaCosto& entry, int position) {
+    for (int f = 0; f < C::FieldCount; ++f)
+        if (m_fields[f])
+            setFieldText(static_cast<C::Field>(f), text::trimmed(entry.values[f]));
+    m_year->setText(text::trimmed(entry[C::Anno]));
+    m_date->setText(text::trimmed(entry[C::Data]));
+    const QString flag = text::trimmed(entry[C::Saldato]);
+    if (flag == C::paid())
+        m_paid->setChecked(true);
+    else if (flag == C::unpaid())
+        m_paid->setChecked(false);
+    m_position->setText(QString::number(position));
+}
+
+TSchedaCosto CostScreen::entryOnScreen() const {
+    TSchedaCosto entry;
+    for (int f = 0; f < C::FieldCount; ++f)
+        if (m_fields[f])
+            entry.values[f] = text::trimmed(fieldText(static_cast<C::Field>(f)));
+    entry[C::Anno] = text::trimmed(m_year->text());
+    entry[C::Data] = text::trimmed(m_date->text());
+    entry[C::Saldato] = m_paid->isChecked() ? C::paid() : C::unpaid();
+    return entry;
+}
+
+template <class F> void CostScreen::guarded(F&& event) {
+    try {
+        event();
+    } catch (const RecordFileError&) {
+        m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
+    }
+}
+
+void CostScreen::reportEmptyFile() {
+    m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
+}
+
+void CostScreen::showRecordAt(CostFile& file, int position) {
+    const TSchedaCosto entry = file.entryAt(position);
+    file.close();
+    loadEntry(entry, position);
+}
+
+void CostScreen::first() {
+    guarded([this] {
+        CostFile file(yearFile());
+        if (file.count() == 0) {
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        showRecordAt(file, 1);
+    });
+}
+
+void CostScreen::last() {
+    guarded([this] {
+        CostFile file(yearFile());
+        const int count = file.count();
+        if (count == 0) {
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        showRecordAt(file, count);
+    });
+}
+
+void CostScreen::next() {
+    guarded([this] {
+        CostFile file(yearFile());
+        const int current = text::trimmed(m_position->text()).toInt(); // empty reads as 0
+        const int count = file.count();
+        if (count == 0) {
+            m_position->clear();
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        if (current < count)
+            showRecordAt(file, current + 1);
+        else
+            file.close();
+    });
+}
+
+void CostScreen::previous() {
+    guarded([this] {
+        CostFile file(yearFile());
+        const QString position = text::trimmed(m_position->text());
+        if (position == QLatin1String("1")) {
+            file.close();
+            return;
+        }
+        const int count = file.count();
+        if (count == 0) {
+            file.close();
+            reportEmptyFile();
+            return;
+        }
+        const int current = position.toInt();
+        // An entry beyond the end (the file was replaced meanwhile) steps back to the last one.
+        showRecordAt(file, current >= 3 ? std::min(current - 1, count) : 1);
+    });
+}
+
+bool CostScreen::checkBeforeSave() {
+    const RequiredCheck required[] = {
+        {C::Giorno, "Attenzione: per salvare la scheda è necessario indicare il giorno del pagamento."},
+        {C::Giorno, "Attenzione: per salvare la scheda è necessario indicare il giorno del pagamento usando due cifre."},
+        {C::Mese, "Attenzione: per salvare la scheda è necessario indicare il mese del pagamento."},
+        {C::Causale, "Attenzione: per salvare la scheda è necessario indicare la causale del pagamento."},
+        {C::Marca, "Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."},
+        {C::Modello, "Attenzione: per salvare la scheda è necessario indicare il modello del veicolo."},
+        {C::Targa, "Attenzione: per salvare la scheda è necessario indicare il numero di targa del veicolo."},
+        {C::Mese, "Attenzione: selezionare il mese dal menu a cascata.\n\r\n\rPer poter salvare la scheda è "
+                  "necessario indicare una data valida."},
+    };
+    for (std::size_t i = 0; i < std::size(required); ++i) {
+        const QString value = text::trimmed(fieldText(required[i].field));
+        const bool failed = i == 1   ? value.size() < 2
+                            : i == 7 ? cost_rules::monthNumber(value) == 0
+                                     : value.isEmpty();
+        if (failed) {
+            m_ctx.dialogs->notice(this, NoticeKind::Warning, QString::fromUtf8(required[i].warning));
+            m_fields[required[i].field]->setFocus();
+            return false;
+        }
+    }
+    const QString date = text::trimmed(fieldText(C::Giorno)) + u'/' + cost_rules::monthDigits(fieldText(C::Mese)) +
+                         u'/' + text::trimmed(m_year->text());
+    m_date->setText(date);
+    if (!cost_rules::isCalendarDate(date)) {
+        m_ctx.dialogs->message(this, QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" non esiste.") +
+                                         QStringLiteral("\n\r\n\r") +
+                                         QStringLiteral("Per poter salvare la scheda è necessario indicare una data valida."));
+        m_day->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void CostScreen::save() {
+    for (QComboBox* list : {m_day, m_month, m_reason})
+        cost_fields::clearListSelection(list);
+    m_amount->setText(cost_rules::normaliseAmount(m_amount->text(), cost_rules::AmountForm::Save));
+    if (!checkBeforeSave())
+        return;
+    guarded([this] {
+        CostFile file(yearFile());
+        const TSchedaCosto entry = entryOnScreen();
+        const QString position = text::trimmed(m_position->text());
+        if (!position.isEmpty()) {
+            const int p = position.toInt();
+            file.updateAt(p, entry);
+            m_position->setText(QString::number(p));
+            file.close();
+            m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
+        } else {
+            const int p = file.append(entry);
+            m_position->setText(QString::number(p));
+            file.close();
+            m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
+        }
+    });
+}
+
+void CostScreen::importVehicle() {
+    // The vehicle search that copies a card's vehicle data in is not part of the program yet.
 }

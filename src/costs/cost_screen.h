@@ -1,10 +1,73 @@
 #pragma once
 
 #include "app/area_screen.h"
+#include "costs/cost_record.h"
 
-// frmCosti: the cost entry screen of one year's register.
+#include <QList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class StatusHints;
+class CostFile;
+
+// frmCosti: one cost entry of the open year at a time, browsed and saved in the year file
+// named by lblFile. Other screens reach its controls by name, or load an entry through
+// loadEntry().
 class CostScreen : public AreaScreen {
     Q_OBJECT
 public:
     explicit CostScreen(AppContext& ctx);
+
+    // The clear step: a new, empty entry; lblAnno, lblData and lblFile stay.
+    void clearEntry();
+    // Every field from the record, lblAnno, lblData, the paid box (only for "Sì" or "No") and
+    // the record number. Never asks about changes on screen.
+    void loadEntry(const TSchedaCosto& entry, int position);
+    // The record the save would write now (texts trimmed; the year, date and paid flag included).
+    TSchedaCosto entryOnScreen() const;
+    // Full path of the open year file.
+    QString yearFile() const;
+
+    // The input field that shows a record field (nullptr for Anno and Data, which are labels,
+    // and for Saldato, the paid box).
+    QWidget* fieldFor(TSchedaCosto::Field f) const;
+
+protected:
+    void onShow() override;
+
+private:
+    void buildToolbar(QWidget* panel);
+    void buildSections(QWidget* panel);
+    QWidget* section(QWidget* panel, const QString& name, const QRect& r, QColor colour = Qt::white);
+
+    void first();
+    void last();
+    void next();
+    void previous();
+    void save();
+    void importVehicle();
+
+    void showRecordAt(CostFile& file, int position);
+    bool checkBeforeSave();
+    void reportEmptyFile();
+    template <class F> void guarded(F&& event);
+
+    QString fieldText(TSchedaCosto::Field f) const;
+    void setFieldText(TSchedaCosto::Field f, const QString& text);
+
+    StatusHints* m_hints = nullptr;
+    QLabel* m_info = nullptr;
+    QLabel* m_position = nullptr;
+    QLabel* m_year = nullptr;
+    QLabel* m_date = nullptr;
+    QLabel* m_file = nullptr;
+    QComboBox* m_type = nullptr;
+    QComboBox* m_day = nullptr;
+    QComboBox* m_month = nullptr;
+    QComboBox* m_reason = nullptr;
+    QLineEdit* m_amount = nullptr;
+    QCheckBox* m_paid = nullptr;
+    QList<QWidget*> m_fields; // indexed by TSchedaCosto::Field; nullptr where no input field
 };
