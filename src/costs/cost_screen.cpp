@@ -8,6 +8,7 @@
 #include "app/picture_button.h"
 #include "app/return_chain.h"
 #include "app/status_hints.h"
+#include "costs/cost_export.h"
 #include "costs/cost_fields.h"
 #include "costs/cost_file.h"
 #include "costs/cost_rules.h"
@@ -174,6 +175,7 @@ void CostScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdNuovo", [this] { clearEntry(); });
     connectTool("cmdSalva", [this] { save(); });
     connectTool("cmdImporta", [this] { importVehicle(); });
+    connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
     connectTool("cmdPrimo", [this] { first(); });
     connectTool("cmdIndietro", [this] { previous(); });
     connectTool("cmdAvanti", [this] { next(); });
