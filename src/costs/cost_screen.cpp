@@ -13,6 +13,7 @@
 #include "costs/cost_file.h"
 #include "costs/cost_rules.h"
 #include "records/text_rules.h"
+#include "vehicle_output/vehicle_search_screen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -470,5 +471,6 @@ void CostScreen::save() {
 }
 
 void CostScreen::importVehicle() {
-    // The vehicle search that copies a card's vehicle data in is not part of the program yet.
+    // The search writes the chosen card's vehicle texts into this screen's fields by name.
+    (new VehicleSearchScreen(m_ctx, this, QStringLiteral("costi")))->present();
 }

@@ -3,6 +3,7 @@
 #include "support/test_registry.h"
 
 #include "costs/cost_file.h"
+#include "lists/result_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -473,6 +474,53 @@ private slots:
         plate->setCursorPosition(2);
         AppHarness::type(plate, QStringLiteral(" x"));
         QCOMPARE(plate->text(), QStringLiteral("AB X12"));
+    }
+
+    void import_fillsTheVehicleFields_andSavingUpdatesTheSameEntry() {
+        AppHarness app;
+        fixtures::writeVehicles(app.dir(),
+                                {fixtures::vehicle({{TSchedaVeicolo::Tipo, "Furgone"},
+                                                    {TSchedaVeicolo::Marca, "Iveco"},
+                                                    {TSchedaVeicolo::Modello, "Daily"},
+                                                    {TSchedaVeicolo::Colore, "Bianco"},
+                                                    {TSchedaVeicolo::Alimentazione, "Gasolio"},
+                                                    {TSchedaVeicolo::Targa, "ZZ999ZZ"},
+                                                    {TSchedaVeicolo::Autista, "Mario"}})});
+        const QString path = yearPath(app, QStringLiteral("2014"));
+        TSchedaCosto e = fixtures::costEntry(QStringLiteral("1"));
+        e[C::Conducente] = QStringLiteral("Luigi");
+        fixtures::writeCosts(path, {e, fixtures::costEntry(QStringLiteral("2"))});
+        openYear(app, QStringLiteral("2014"));
+        click(app, QStringLiteral("cmdPrimo"));
+        click(app, QStringLiteral("cmdImporta"));
+        const QString search = QStringLiteral("frmTrovaAutomezzi");
+        QWidget* dialog = app.screen(search);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->text(), QStringLiteral("costi"));
+        AppHarness::activate(dialog);
+        AppHarness::click(app.control(search, QStringLiteral("btnCerca")));
+        auto* list = app.control<ResultList>(search, QStringLiteral("lstRecords"));
+        QCoreApplication::processEvents();
+        const QRect row = list->visualRect(list->model()->index(0, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QVERIFY(!app.screen(search));
+
+        QStringList got;
+        for (const char* name : {"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione", "txtTarga",
+                                 "txtConducente"})
+            got.append(text(app, QString::fromLatin1(name)));
+        QCOMPARE(got, (QStringList{"Furgone", "Iveco", "Daily", "Bianco", "Gasolio", "ZZ999ZZ", "Luigi"}));
+        QCOMPARE(position(app), QStringLiteral("1"));
+
+        AppHarness::activate(app.screen(kCosts));
+        click(app, QStringLiteral("cmdSalva"));
+        QCOMPARE(app.dialogs().texts(), QStringList{kUpdated});
+        const QList<TSchedaCosto> stored = fixtures::readCosts(path);
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0][C::Marca], QStringLiteral("Iveco"));
+        QCOMPARE(stored[0][C::Targa], QStringLiteral("ZZ999ZZ"));
+        QCOMPARE(stored[1][C::Marca], QStringLiteral("Marca 2"));
     }
 
     void statusLine_hints() {

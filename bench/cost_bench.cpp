@@ -1,0 +1,124 @@
+// End-to-end timings of the cost register on a large year, through the test harness.
+// Saving (append and update in place) and browsing on a generated year against the same
+// actions on an empty year.
+// Usage: cost_bench [entries] [runs]   (default 100000 entries, 9 runs; offscreen)
+#include "cost_generator.h"
+
+#include "support/app_harness.h"
+
+#include "costs/cost_file.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const QString kCosts = QStringLiteral("frmCosti");
+
+double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& timed) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer t;
+        t.start();
+        timed();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+}
+
+void openYear(AppHarness& app, const QString& year) {
+    app.openArea(QStringLiteral("frmMenuCosti"));
+    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText(year);
+    app.control<QPushButton>(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi"))->click();
+    settle();
+}
+
+void tool(AppHarness& app, const char* name) {
+    app.control<QPushButton>(kCosts, QString::fromLatin1(name))->click();
+}
+
+void fillEntry(AppHarness& app) {
+    const auto set = [&](const char* name, const char* value) {
+        QWidget* w = app.control(kCosts, QString::fromLatin1(name));
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->setText(QString::fromUtf8(value));
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            c->setEditText(QString::fromUtf8(value));
+    };
+    set("txtMarca", "Fiat");
+    set("txtModello", "Ducato");
+    set("txtTarga", "AB123CD");
+    set("txtGiorno", "15");
+    set("txtMese", "Giugno");
+    set("txtCausale", "Tagliando");
+    set("txtImporto", "412,8");
+}
+
+struct SaveTimes {
+    double append;
+    double update;
+    double last;
+    double previous;
+};
+
+SaveTimes timeYear(AppHarness& app, const QString& year, int runs) {
+    openYear(app, year);
+    SaveTimes t{};
+    t.append = medianMs(
+        runs, [&] { tool(app, "cmdNuovo"); fillEntry(app); },
+        [&] { tool(app, "cmdSalva"); settle(); });
+    t.update = medianMs(runs, [&] { fillEntry(app); }, [&] { tool(app, "cmdSalva"); settle(); });
+    t.last = medianMs(runs, [&] { tool(app, "cmdPrimo"); }, [&] { tool(app, "cmdUltimo"); settle(); });
+    t.previous = medianMs(runs, [&] { tool(app, "cmdUltimo"); }, [&] { tool(app, "cmdIndietro"); settle(); });
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 9;
+
+    AppHarness app;
+    const QString big = CostFile::pathFor(app.dir(), QStringLiteral("2026"));
+    if (!bench::CostGenerator().writeFile(big, entries)) {
+        std::fprintf(stderr, "cannot write the year file\n");
+        return 1;
+    }
+    std::printf("%d entries, %.1f MB; median of %d runs\n\n", entries, QFileInfo(big).size() / 1e6, runs);
+
+    const SaveTimes empty = timeYear(app, QStringLiteral("2027"), runs);
+    const SaveTimes large = timeYear(app, QStringLiteral("2026"), runs);
+    std::printf("%-28s %12s %12s\n", "cost entry screen", "new year", "large year");
+    const auto line = [](const char* what, double a, double b) {
+        std::printf("%-28s %9.2f ms %9.2f ms   %s\n", what, a, b, b <= 3 * a + 1 ? "ok" : "GROWS WITH THE FILE");
+    };
+    line("save, new entry (append)", empty.append, large.append);
+    line("save, entry on screen", empty.update, large.update);
+    line("last entry (cmdUltimo)", empty.last, large.last);
+    line("previous (cmdIndietro)", empty.previous, large.previous);
+    std::printf("\nthe large year now holds %d entries (%d appended by the runs)\n",
+                CostFile(big).count(), CostFile(big).count() - entries);
+    return 0;
+}
