@@ -310,8 +310,10 @@ void VehicleCardScreen::clearCard() {
 }
 
 void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, int position) {
-    for (int i = 0; i < F::kDataFieldCount; ++i)
+    for (int i = 0; i < F::kDataFieldCount; ++i) {
         m_fields[i]->setText(text::trimmed(card.values[i]));
+        m_fields[i]->setCursorPosition(0); // a long value shows its beginning
+    }
     for (int i = F::kDataFieldCount; i < F::FieldCount; ++i)
         attachmentLabel(i)->setText(text::trimmed(card.values[i]));
     m_position->setText(QString::number(position));
