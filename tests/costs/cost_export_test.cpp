@@ -2,7 +2,6 @@
 #include "support/spreadsheet_reader.h"
 #include "support/test_registry.h"
 
-#include "costs/cost_export.h"
 #include "costs/cost_file.h"
 #include "vehicle_output/export_screen.h"
 
@@ -84,18 +83,19 @@ void writeYear(AppHarness& app, const QString& year, const QList<C>& entries) {
     fixtures::writeFile(CostFile::pathFor(app.dir(), year), bytes);
 }
 
-// Opens the export as the cost screen does, with `year` open there.
+// The year chosen in the cost menu, then the cost screen's export command.
 ExportScreen* openExport(AppHarness& app, const QString& year) {
-    app.startAtMainMenu();
-    QWidget* costs = app.screen(kCosts);
-    auto* file = costs->findChild<QLabel*>(QStringLiteral("lblFile"));
-    if (!file) { // the cost screen keeps its year file in this hidden label
-        file = new QLabel(costs);
-        file->setObjectName(QStringLiteral("lblFile"));
-    }
+    app.openArea(QStringLiteral("frmMenuCosti"));
+    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))
+        ->setText(year);
+    AppHarness::click(
+        app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
+    auto* file = app.control<QLabel>(kCosts, QStringLiteral("lblFile"));
+    if (!file || file->text() != CostFile::pathFor(app.dir(), year))
+        return nullptr;
     // Blanks around the path, as a label may hold them: the export trims them.
-    file->setText(u' ' + CostFile::pathFor(app.dir(), year) + u' ');
-    cost_export::open(app.context(), costs);
+    file->setText(u' ' + file->text() + u' ');
+    AppHarness::click(app.control(kCosts, QStringLiteral("cmdEsporta")));
     return qobject_cast<ExportScreen*>(app.screen(kExport));
 }
 
