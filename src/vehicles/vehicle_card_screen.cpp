@@ -8,6 +8,7 @@
 #include "app/picture_button.h"
 #include "app/return_chain.h"
 #include "app/status_hints.h"
+#include "records/browse_step.h"
 #include "records/text_rules.h"
 #include "vehicles/card_field_behaviour.h"
 #include "vehicles/date_calendar_dialog.h"
@@ -197,10 +198,10 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdDuplica", [this] { duplicate(); });
     connectTool("cmdSalva", [this] { save(); });
     connectTool("cmdTrova", [this] { (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco")))->present(); });
-    connectTool("cmdPrimo", [this] { first(); });
-    connectTool("cmdIndietro", [this] { previous(); });
-    connectTool("cmdAvanti", [this] { next(); });
-    connectTool("cmdUltimo", [this] { last(); });
+    connectTool("cmdPrimo", [this] { browse(Browse::First); });
+    connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
+    connectTool("cmdAvanti", [this] { browse(Browse::Next); });
+    connectTool("cmdUltimo", [this] { browse(Browse::Last); });
     connectTool("cmdEsporta", [this] { vehicle_export::open(m_ctx, this); });
     connectTool("cmdStampa", [this] {
         VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Print);
@@ -402,69 +403,19 @@ void VehicleCardScreen::showRecordAt(VehicleFile& file, int position) {
     loadPhoto();
 }
 
-void VehicleCardScreen::first() {
-    guarded([this] {
+void VehicleCardScreen::browse(Browse command) {
+    guarded([this, command] {
         VehicleFile file(m_ctx.programDir);
-        if (file.count() == 0) {
-            file.close();
-            reportEmptyFile();
-            return;
-        }
-        showRecordAt(file, 1);
-    });
-}
-
-void VehicleCardScreen::last() {
-    guarded([this] {
-        VehicleFile file(m_ctx.programDir);
-        const int count = file.count();
-        if (count == 0) {
-            file.close();
-            reportEmptyFile();
-            return;
-        }
-        showRecordAt(file, count);
-    });
-}
-
-void VehicleCardScreen::next() {
-    guarded([this] {
-        VehicleFile file(m_ctx.programDir);
-        if (text::trimmed(m_position->text()).isEmpty())
-            m_position->setText(QStringLiteral("0"));
-        const int current = m_position->text().toInt();
-        const int count = file.count();
-        if (count == 0) {
+        const BrowseStep step = browseStep(command, m_position->text(), file.count());
+        if (step.clearPosition)
             m_position->clear();
-            file.close();
+        if (step.position > 0) {
+            showRecordAt(file, step.position);
+            return;
+        }
+        file.close();
+        if (step.reportEmpty)
             reportEmptyFile();
-            return;
-        }
-        if (current < count)
-            showRecordAt(file, current + 1);
-        else
-            file.close();
-    });
-}
-
-void VehicleCardScreen::previous() {
-    guarded([this] {
-        VehicleFile file(m_ctx.programDir);
-        const QString position = text::trimmed(m_position->text());
-        if (position == QLatin1String("1")) {
-            file.close();
-            return;
-        }
-        const int count = file.count();
-        if (count == 0) {
-            file.close();
-            reportEmptyFile();
-            return;
-        }
-        const int current = position.toInt();
-        // A card beyond the end of the file (another copy never shrinks it, but be safe)
-        // steps back to the last card.
-        showRecordAt(file, current >= 3 ? std::min(current - 1, count) : 1);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/area_screen.h"
+#include "records/browse_step.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QList>
@@ -51,10 +52,7 @@ private:
     void savePhotoCopy();
     void zoomPhoto();
 
-    void first();
-    void last();
-    void next();
-    void previous();
+    void browse(Browse command);
     void save();
     void duplicate();
 
