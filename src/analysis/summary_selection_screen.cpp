@@ -1,13 +1,309 @@
 #include "analysis/summary_selection_screen.h"
 
+#include "analysis/summary_view_screen.h"
+#include "analysis/year_field.h"
+#include "app/app_context.h"
+#include "app/artwork.h"
+#include "app/clock.h"
+#include "app/focus_frame.h"
+#include "app/formats.h"
+#include "app/picture_button.h"
+#include "app/return_chain.h"
+#include "costs/cost_fields.h"
+#include "costs/cost_file.h"
+#include "costs/cost_rules.h"
+#include "records/text_rules.h"
+#include "vehicle_output/vehicle_search_screen.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+const QString kValidDateHint =
+    QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
+
+const QColor kDarkBlue(0x00, 0x00, 0x8B);
+
+QLabel* caption(QWidget* parent, const QString& text, const QRect& r, const QString& name = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, kDarkBlue);
+    l->setPalette(pal);
+    return l;
+}
+
+QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->hide();
+    return l;
+}
+
+QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(name);
+    w->setGeometry(r);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    w->setPalette(pal);
+    return w;
+}
+
+// Calls `react` after each key release in a field and, when `onLeave`, when it loses the focus.
+class AfterKeys : public QObject {
+public:
+    AfterKeys(QWidget* field, std::function<void()> react, bool onLeave)
+        : QObject(field), m_react(std::move(react)), m_onLeave(onLeave) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease || (m_onLeave && event->type() == QEvent::FocusOut))
+            m_react();
+        return false;
+    }
+
+private:
+    std::function<void()> m_react;
+    bool m_onLeave;
+};
+
+} // namespace
 
 SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmMenuRiepSpese"), QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"),
                  Window::Maximised) {
+    formats::applyProcessWide();
+    setGradient(QColor(0x46, 0x82, 0xB4));
     QWidget* panel = centredPanel(QSize(995, 692));
+
+    auto* heading = new QLabel(panel);
+    heading->setObjectName(QStringLiteral("imgTitolo"));
+    heading->setGeometry(40, 24, 915, 56);
+    heading->setPixmap(art::words(QSize(915, 56), QStringLiteral("Riepilogo costi sostenuti"), Qt::white, 38));
+
+    whiteBox(panel, QStringLiteral("shpSezione01"), QRect(40, 96, 915, 150));
+    whiteBox(panel, QStringLiteral("shpSezione02"), QRect(40, 258, 915, 200));
+    const QFont explanation(QStringLiteral("Verdana"), 9);
+    auto* line1 = caption(panel,
+                          QStringLiteral("Indicare l'anno solare di interesse, la targa dell'automezzo e la causale "
+                                         "di pagamento."),
+                          QRect(60, 106, 875, 20), QStringLiteral("lblCampo01"));
+    line1->setFont(explanation);
+    auto* line2 = caption(panel,
+                          QStringLiteral("Per ottenere il riepilogo di tutti i veicoli del parco auto e/o di tutte le "
+                                         "causali, lasciare in bianco i relativi campi."),
+                          QRect(60, 126, 875, 20), QStringLiteral("lblCampo02"));
+    line2->setFont(explanation);
+
+    const QFont entry(QStringLiteral("Verdana"), 12, QFont::Bold);
+    caption(panel, QStringLiteral("Anno:"), QRect(60, 160, 100, 20));
+    m_year = new QLineEdit(panel);
+    m_year->setObjectName(QStringLiteral("txtAnno"));
+    m_year->setGeometry(60, 182, 100, 32);
+    m_year->setFont(entry);
+    makeYearField(m_year);
+    new AfterKeys(m_year, [this] { mirrorYear(); }, true);
+
+    caption(panel, QStringLiteral("Targa:"), QRect(195, 160, 200, 20));
+    m_plate = new QLineEdit(panel);
+    m_plate->setObjectName(QStringLiteral("txtTipologia"));
+    m_plate->setGeometry(195, 182, 250, 32);
+    m_plate->setFont(entry);
+    m_plate->setMaxLength(30);
+    new AfterKeys(
+        m_plate,
+        [this] {
+            const QString shaped = text::upperAZ(text::trimmed(m_plate->text()));
+            if (shaped != m_plate->text())
+                m_plate->setText(shaped);
+        },
+        false);
+    auto* pick = makePictureButton(panel, QStringLiteral("impCliente"), art::glyph(QSize(22, 22), art::Glyph::Find),
+                                   QRect(451, 187, 22, 22));
+    connect(pick, &QPushButton::clicked, this, [this] {
+        auto* search = new VehicleSearchScreen(m_ctx, this, QStringLiteral("riepspese"));
+        search->present();
+    });
+
+    caption(panel, QStringLiteral("Causale:"), QRect(510, 160, 300, 20));
+    m_reason = cost_fields::makeListField(panel, QStringLiteral("txtCausale"), cost_rules::reasons(), 50);
+    m_reason->setGeometry(510, 182, 420, 32);
+    m_reason->setFont(entry);
+    cost_fields::clearSelectionOnFocus(m_reason);
+
+    auto* line3 = caption(panel, QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."),
+                          QRect(60, 268, 875, 20), QStringLiteral("lblCampo03"));
+    line3->setFont(explanation);
+
+    struct DateGroup {
+        const char* title;
+        const char* day;
+        const char* month;
+        const char* year;
+        int x;
+    };
+    const DateGroup groups[] = {
+        {" Data inizio intervallo: ", "txtGiornoInizio", "txtMeseInizio", "lblAnnoInizio", 60},
+        {" Data fine intervallo: ", "txtGiornoFine", "txtMeseFine", "lblAnnoFine", 510},
+    };
+    for (const DateGroup& g : groups) {
+        auto* group = new QGroupBox(QString::fromLatin1(g.title), panel);
+        group->setGeometry(g.x, 298, 420, 130);
+        group->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+        caption(group, QStringLiteral("Giorno:"), QRect(20, 36, 90, 20));
+        QComboBox* day = cost_fields::makeListField(group, QString::fromLatin1(g.day), cost_rules::days(), 2);
+        day->setGeometry(20, 60, 80, 32);
+        day->setFont(entry);
+        cost_fields::makeDayField(day);
+        cost_fields::clearSelectionOnFocus(day);
+        caption(group, QStringLiteral("Mese:"), QRect(125, 36, 150, 20));
+        QComboBox* month = cost_fields::makeListField(group, QString::fromLatin1(g.month), cost_rules::months(), 9);
+        month->setGeometry(125, 60, 160, 32);
+        month->setFont(entry);
+        cost_fields::makeMonthField(month, Qt::CaseInsensitive);
+        cost_fields::clearSelectionOnFocus(month);
+        auto* year = new QLabel(QStringLiteral("ANNO"), group);
+        year->setObjectName(QString::fromLatin1(g.year));
+        year->setGeometry(300, 52, 110, 46);
+        year->setFont(QFont(QStringLiteral("Verdana"), 22, QFont::Bold));
+        QPalette pal = year->palette();
+        pal.setColor(QPalette::WindowText, kDarkBlue);
+        year->setPalette(pal);
+        const bool start = g.x == 60;
+        (start ? m_dayFrom : m_dayTo) = day;
+        (start ? m_monthFrom : m_monthTo) = month;
+        (start ? m_yearFrom : m_yearTo) = year;
+    }
+
+    m_wait = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), panel);
+    m_wait->setObjectName(QStringLiteral("lblAttendere"));
+    m_wait->setGeometry(60, 480, 500, 28);
+    m_wait->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    QPalette waitPalette = m_wait->palette();
+    waitPalette.setColor(QPalette::WindowText, QColor(0x00, 0x8B, 0x8B));
+    m_wait->setPalette(waitPalette);
+    m_wait->hide();
+
+    m_show = new QPushButton(QStringLiteral("Visualizza riepilogo"), panel);
+    m_show->setObjectName(QStringLiteral("btnVisualizza"));
+    m_show->setGeometry(590, 476, 220, 40);
+    m_show->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    m_show->setCursor(Qt::PointingHandCursor);
+    // The notice shows as soon as the button goes down, before the click does its work.
+    connect(m_show, &QPushButton::pressed, this, [this] {
+        m_wait->show();
+        m_wait->repaint();
+    });
+    connect(m_show, &QPushButton::clicked, this, &SummarySelectionScreen::openSummary);
+
     auto* exit = new QPushButton(QStringLiteral("Esci"), panel);
     exit->setObjectName(QStringLiteral("btnEsci"));
-    exit->setGeometry(860, 640, 120, 36);
+    exit->setGeometry(835, 476, 120, 40);
+    exit->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    exit->setCursor(Qt::PointingHandCursor);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    m_dateFrom = hiddenLabel(panel, QStringLiteral("lblDataInizio"));
+    m_dateTo = hiddenLabel(panel, QStringLiteral("lblDataFine"));
+    m_file = hiddenLabel(panel, QStringLiteral("lblFile"), QStringLiteral("FilePath"));
+
+    const QList<QWidget*> order{m_year, m_plate, m_reason, m_dayFrom, m_monthFrom, m_dayTo, m_monthTo};
+    for (QWidget* field : order)
+        addFocusFrame(field, 4);
+    chainReturn(QList<QWidget*>(order) << m_show, false);
+}
+
+void SummarySelectionScreen::onShow() {
+    for (QComboBox* field : {m_dayFrom, m_monthFrom, m_dayTo, m_monthTo}) {
+        field->setEditText(QString());
+        cost_fields::clearListSelection(field);
+    }
+    m_year->setText(QStringLiteral("%1").arg(m_ctx.clock->today().year(), 4, 10, QLatin1Char('0')));
+    mirrorYear();
+    m_plate->setFocus(Qt::OtherFocusReason);
+}
+
+void SummarySelectionScreen::mirrorYear() {
+    const QString year = text::trimmed(m_year->text());
+    m_yearFrom->setText(year);
+    m_yearTo->setText(year);
+}
+
+void SummarySelectionScreen::stop(bool warning, const QString& text, QWidget* focus) {
+    if (warning)
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, text);
+    else
+        m_ctx.dialogs->message(this, text);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    m_wait->hide();
+}
+
+QString SummarySelectionScreen::composeDate(const QComboBox* day, const QComboBox* month, const QLabel* year) {
+    const QString digits = cost_rules::monthDigits(month->currentText());
+    if (digits.isEmpty())
+        return {};
+    return text::trimmed(day->currentText()) + formats::kDateSeparator + digits + formats::kDateSeparator +
+           text::trimmed(year->text());
+}
+
+void SummarySelectionScreen::openSummary() {
+    m_dateFrom->clear();
+    m_dateTo->clear();
+    if (m_year->text().size() != 4)
+        return stop(true, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), m_year);
+    const struct {
+        QComboBox* field;
+        const char* what;
+    } required[] = {{m_dayFrom, "il giorno di inizio"},
+                    {m_monthFrom, "il mese di inizio"},
+                    {m_dayTo, "il giorno di fine"},
+                    {m_monthTo, "il mese di fine"}};
+    for (const auto& r : required)
+        if (text::isBlank(r.field->currentText()))
+            return stop(true,
+                        QStringLiteral("Attenzione: indicare ") + QString::fromLatin1(r.what) +
+                            QStringLiteral(" intervallo selezionandolo dall'elenco a cascata."),
+                        r.field);
+
+    m_dateFrom->setText(composeDate(m_dayFrom, m_monthFrom, m_yearFrom));
+    const QString from = text::trimmed(m_dateFrom->text());
+    if (!cost_rules::isCalendarDate(from))
+        return stop(false,
+                    QStringLiteral("Attenzione: la data ") + from + QStringLiteral(" di inizio intervallo non esiste.") +
+                        kValidDateHint,
+                    m_dayFrom);
+    m_dateTo->setText(composeDate(m_dayTo, m_monthTo, m_yearTo));
+    const QString to = text::trimmed(m_dateTo->text());
+    if (!cost_rules::isCalendarDate(to))
+        return stop(false,
+                    QStringLiteral("Attenzione: la data ") + to + QStringLiteral(" di fine intervallo non esiste.") +
+                        kValidDateHint,
+                    m_dayTo);
+    if (formats::parseDate(from) > formats::parseDate(to))
+        return stop(false,
+                    QStringLiteral("Attenzione: la data di fine intervallo (") + to +
+                        QStringLiteral(") non può essere anteriore a quella di inizio intervallo (") + from +
+                        QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare un "
+                                       "intervallo di tempo valido."),
+                    nullptr);
+
+    m_file->setText(CostFile::pathFor(m_ctx.programDir, text::trimmed(m_year->text())));
+    try {
+        auto* view = new SummaryViewScreen(m_ctx, this);
+        view->present();
+    } catch (const std::exception&) {
+        stop(false, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."), nullptr);
+    }
 }
