@@ -140,6 +140,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     m_reason = cost_fields::makeListField(panel, QStringLiteral("txtCausale"), cost_rules::reasons(), 50);
     m_reason->setGeometry(510, 182, 420, 32);
     m_reason->setFont(entry);
+    m_reason->setEditText(QString()); // no reason: every reason
     cost_fields::clearSelectionOnFocus(m_reason);
 
     auto* line3 = caption(panel, QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."),

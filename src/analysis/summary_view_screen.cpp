@@ -14,7 +14,6 @@
 #include "lists/result_list.h"
 #include "records/text_rules.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -195,9 +194,9 @@ void SummaryViewScreen::print() {
                QStringLiteral("TOTALE COSTI SOSTENUTI:        € ") + text::trimmed(m_total->text())});
 }
 
-void SummaryViewScreen::closeEvent(QCloseEvent* event) {
+void SummaryViewScreen::done(int result) {
     m_list->clearRows();
     if (auto* wait = m_selection->findChild<QLabel*>(QStringLiteral("lblAttendere")))
         wait->hide();
-    DialogScreen::closeEvent(event);
+    DialogScreen::done(result);
 }

@@ -18,8 +18,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override { close(); }
+    // Every way of closing (Esci, the close box, Escape) ends here.
+    void done(int result) override;
 
 private:
     void load();
