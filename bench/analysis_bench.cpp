@@ -1,0 +1,173 @@
+// End-to-end timings of the cost analysis on a large year file, through the test harness:
+// the summary with both filters and a one-month interval, the summary of the whole year without
+// filters, and the monthly statistics, each against one plain read of the same file in the
+// same run.
+// Usage: analysis_bench [entries] [runs]   (default 100000 entries, 5 runs; offscreen)
+#include "support/app_harness.h"
+
+#include "costs/cost_file.h"
+#include "costs/cost_record.h"
+#include "lists/result_list.h"
+#include "reports/chart_engine.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const char* const kReasons[] = {"Bollo", "Cambio olio", "Multa", "Rifornimento carburante", "Tagliando",
+                                "Revisione", "Assicurazione", "Riparazioni"};
+const char* const kMakes[][2] = {{"Fiat", "Panda"}, {"Citroën", "C3 Aircross"}, {"Ford", "Transit Custom"},
+                                 {"Iveco", "Daily 35S"}, {"Volkswagen", "Golf Variant"}};
+
+bool writeYear(const QString& path, int entries) {
+    using C = TSchedaCosto;
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(entries) * C::kRecordSize);
+    for (int i = 0; i < entries; ++i) {
+        C e;
+        const int day = i % 28 + 1;
+        const int month = (i / 7) % 12 + 1;
+        e[C::Giorno] = QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
+        e[C::Anno] = QStringLiteral("2026");
+        e[C::Data] = QStringLiteral("%1/%2/2026").arg(day, 2, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'));
+        e[C::Marca] = QString::fromUtf8(kMakes[i % 5][0]);
+        e[C::Modello] = QString::fromUtf8(kMakes[i % 5][1]);
+        e[C::Targa] = QStringLiteral("AB%1CD").arg(i % 400, 3, 10, QLatin1Char('0'));
+        e[C::Causale] = QString::fromLatin1(kReasons[i % 8]);
+        e[C::Descrizione] = QStringLiteral("Intervento programmato sul veicolo della flotta");
+        e[C::Importo] = QStringLiteral("%1,%2").arg(i % 900 + 10).arg(i % 100, 2, 10, QLatin1Char('0'));
+        e[C::Beneficiario] = QStringLiteral("Officina Rossi %1").arg(i % 50);
+        e[C::Saldato] = i % 3 ? C::paid() : C::unpaid();
+        e[C::Note] = QStringLiteral("Nessuna nota");
+        bytes += e.encode();
+    }
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& timed) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer t;
+        t.start();
+        timed();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void settle() {
+    QCoreApplication::processEvents(); // layout and paint, as the user would see it
+}
+
+void report(const char* what, double ms, double plainRead) {
+    std::printf("%-46s %8.2f ms   %5.2f x plain read   %s\n", what, ms, ms / plainRead,
+                ms <= 3 * plainRead ? "ok" : "OVER TARGET");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+
+    AppHarness app;
+    const QString path = CostFile::pathFor(app.dir(), QStringLiteral("2026"));
+    if (!writeYear(path, entries)) {
+        std::fprintf(stderr, "cannot write the year file\n");
+        return 1;
+    }
+    std::printf("%d entries, %.1f MB; median of %d runs\n\n", entries, QFileInfo(path).size() / 1e6, runs);
+
+    qint64 sink = 0;
+    const auto plainRead = [&] {
+        return medianMs(runs, {}, [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            sink += f.readAll().size();
+        });
+    };
+    const double before = plainRead();
+    std::printf("%-46s %8.2f ms\n", "plain read of the file", before);
+
+    const QString selection = QStringLiteral("frmMenuRiepSpese");
+    const QString view = QStringLiteral("frmRiepSpese");
+    app.openArea(selection);
+    const auto summaryTimed = [&](const char* what, const QString& plate, const QString& reason, const QString& monthFrom,
+                                  const QString& dayTo, const QString& monthTo) {
+        int listed = 0;
+        QString total;
+        const double ms = medianMs(
+            runs,
+            [&] {
+                if (QWidget* old = app.screen(view))
+                    old->close();
+                settle();
+                app.control<QLineEdit>(selection, QStringLiteral("txtAnno"))->setText(QStringLiteral("2026"));
+                app.control<QLineEdit>(selection, QStringLiteral("txtTipologia"))->setText(plate);
+                app.control<QComboBox>(selection, QStringLiteral("txtCausale"))->setEditText(reason);
+                app.control<QComboBox>(selection, QStringLiteral("txtGiornoInizio"))->setEditText(QStringLiteral("01"));
+                app.control<QComboBox>(selection, QStringLiteral("txtMeseInizio"))->setEditText(monthFrom);
+                app.control<QComboBox>(selection, QStringLiteral("txtGiornoFine"))->setEditText(dayTo);
+                app.control<QComboBox>(selection, QStringLiteral("txtMeseFine"))->setEditText(monthTo);
+                app.control<QLabel>(selection, QStringLiteral("lblAnnoInizio"))->setText(QStringLiteral("2026"));
+                app.control<QLabel>(selection, QStringLiteral("lblAnnoFine"))->setText(QStringLiteral("2026"));
+                settle();
+            },
+            [&] {
+                app.control<QPushButton>(selection, QStringLiteral("btnVisualizza"))->click();
+                settle();
+                listed = app.control<ResultList>(view, QStringLiteral("lstRecords"))->count();
+                total = app.control<QLabel>(view, QStringLiteral("lblTotCosti"))->text();
+            });
+        char label[120];
+        std::snprintf(label, sizeof label, "%s (%d lines, %s)", what, listed, qPrintable(total));
+        report(label, ms, before);
+    };
+    summaryTimed("summary, both filters, one month", QStringLiteral("AB01"), QStringLiteral("olio"),
+                 QStringLiteral("Marzo"), QStringLiteral("31"), QStringLiteral("Marzo"));
+    summaryTimed("summary, no filters, whole year", {}, {}, QStringLiteral("Gennaio"), QStringLiteral("31"),
+                 QStringLiteral("Dicembre"));
+    app.screen(view)->close();
+    settle();
+
+    const QString stats = QStringLiteral("frmStatCosti");
+    app.openArea(stats);
+    QString december;
+    const double statsMs = medianMs(
+        runs,
+        [&] {
+            app.openArea(stats);
+            app.control<QLineEdit>(stats, QStringLiteral("txtAnno"))->setText(QStringLiteral("2026"));
+            settle();
+        },
+        [&] {
+            app.control<QPushButton>(stats, QStringLiteral("btnApri"))->click();
+            settle();
+            december = app.control<QLabel>(stats, QStringLiteral("memDicembre"))->text();
+        });
+    char label[120];
+    std::snprintf(label, sizeof label, "statistics (December %s)", qPrintable(december));
+    report(label, statsMs, before);
+
+    std::printf("%-46s %8.2f ms\n", "plain read of the file, again", plainRead());
+    return sink > 0 ? 0 : 1;
+}
