@@ -62,7 +62,7 @@ void read(RecordFile& file, const Request& request, Result& result) {
             return true;
         Line line;
         line.date = layout.decodeField(record, C::Data);
-        const QDate date = formats::parseDate(text::trimmed(line.date));
+        const QDate date = formats::parseDate(line.date);
         if (!date.isValid() || date < request.from || date > request.to)
             return true;
         line.amount = layout.decodeField(record, C::Importo);

@@ -7,8 +7,12 @@
 
 namespace monthly_costs {
 
-Sums::Sums(const QString& year) : m_year(text::trimmed(year)) {
-    m_texts.fill(QStringLiteral("0"));
+Sums::Sums(const QString& year) : m_year(text::trimmed(year)) {}
+
+QString Sums::text(int month) const {
+    // Only the last running sum is ever seen, so it is written once, on request.
+    const auto m = static_cast<std::size_t>(month);
+    return m_counted[m] ? cost_rules::shortestText(m_sums[m]) : QStringLiteral("0");
 }
 
 int Sums::monthOf(QStringView date) const {
@@ -31,7 +35,7 @@ bool Sums::add(int month, const QString& amount) {
         return false;
     const auto m = static_cast<std::size_t>(month);
     m_sums[m] += *value;
-    m_texts[m] = cost_rules::shortestText(m_sums[m]);
+    m_counted[m] = true;
     return true;
 }
 

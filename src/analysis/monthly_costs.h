@@ -27,12 +27,12 @@ public:
     bool add(QStringView date, const QString& amount) { return add(monthOf(date), amount); }
 
     double sum(int month) const { return m_sums[static_cast<std::size_t>(month)]; }
-    QString text(int month) const { return m_texts[static_cast<std::size_t>(month)]; }
+    QString text(int month) const;
 
 private:
     QString m_year;
     std::array<double, kMonths> m_sums{};
-    std::array<QString, kMonths> m_texts;
+    std::array<bool, kMonths> m_counted{};
 };
 
 // The year file read from first to last. Throws RecordFileError when it cannot be read.

@@ -17,6 +17,19 @@ QString date(const QDate& d) {
 }
 
 QDate parseDate(const QString& text) {
+    // The stored form "dd/mm/yyyy" without building parts: list scans parse many dates.
+    if (text.size() == 10 && text[2] == kDateSeparator && text[5] == kDateSeparator) {
+        int value[3] = {0, 0, 0};
+        bool digits = true;
+        for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+            const char16_t c = text[i].unicode();
+            digits = digits && c >= u'0' && c <= u'9';
+            int& v = value[i < 2 ? 0 : i < 5 ? 1 : 2];
+            v = v * 10 + (c - u'0');
+        }
+        if (digits)
+            return QDate(value[2], value[1], value[0]);
+    }
     const QStringList parts = text.split(kDateSeparator);
     if (parts.size() != 3)
         return {};

@@ -229,6 +229,34 @@ QString normaliseAmount(const QString& text, AmountForm form) {
 }
 
 std::optional<double> readAmount(const QString& text) {
+    // Fast path for the usual stored form ("1234,56"): a mantissa of at most 15 digits divided
+    // by an exact power of ten is the correctly rounded value, as the general path gives it.
+    {
+        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        qsizetype from = 0, to = text.size();
+        while (from < to && text[from].unicode() <= 32)
+            ++from;
+        while (to > from && text[to - 1].unicode() <= 32)
+            --to;
+        qint64 mantissa = 0;
+        int digits = 0, scale = 0;
+        bool comma = false, plain = to - from <= 16;
+        for (qsizetype i = from; plain && i < to; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c >= u'0' && c <= u'9') {
+                mantissa = mantissa * 10 + (c - u'0');
+                ++digits;
+                scale += comma ? 1 : 0;
+            } else if (c == u',' && !comma) {
+                comma = true;
+            } else {
+                plain = false;
+            }
+        }
+        if (plain && digits > 0 && digits <= 15)
+            return static_cast<double>(mantissa) / kPowersOfTen[scale];
+    }
     const std::optional<Decimal> d = readDecimal(text);
     if (!d)
         return std::nullopt;
