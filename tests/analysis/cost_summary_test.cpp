@@ -2,6 +2,7 @@
 
 #include "analysis/cost_summary.h"
 #include "costs/cost_file.h"
+#include "app/formats.h"
 #include "costs/cost_rules.h"
 #include "support/record_fixtures.h"
 #include "support/test_registry.h"
@@ -106,6 +107,37 @@ private slots:
         }
         QCOMPARE(cost_summary::finalTotal(label), total);
         QCOMPARE(cost_summary::finalTotal(QString()), QStringLiteral("0,00"));
+    }
+
+    // Long scans read amounts and dates through quick paths; they must agree with the plain
+    // conversions.
+    void amountsAndDates_readAsWritten_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("decimal");
+        QTest::newRow("tenth") << "0,1" << "0.1";
+        QTest::newRow("four decimals") << "1234,5678" << "1234.5678";
+        QTest::newRow("fifteen digits") << "999999999999999" << "999999999999999";
+        QTest::newRow("fifteen digits with comma") << "99999999999,9999" << "99999999999.9999";
+        QTest::newRow("sixteen digits") << "1234567890123456" << "1234567890123456";
+        QTest::newRow("many decimals") << "0,0000000000000000001" << "0.0000000000000000001";
+        QTest::newRow("lone comma after") << " 5, " << "5";
+        QTest::newRow("comma first") << ",5" << "0.5";
+        QTest::newRow("not a number") << "1.000,00" << "";
+        QTest::newRow("lone comma") << "," << "";
+        QTest::newRow("two commas") << "1,2,3" << "";
+    }
+    void amountsAndDates_readAsWritten() {
+        QFETCH(QString, amount);
+        QFETCH(QString, decimal);
+        const std::optional<double> read = cost_rules::readAmount(amount);
+        QCOMPARE(read.has_value(), !decimal.isEmpty());
+        if (read)
+            QCOMPARE(*read, QLocale::c().toDouble(decimal));
+        QCOMPARE(formats::parseDate(QStringLiteral("05/03/2014")), QDate(2014, 3, 5));
+        QCOMPARE(formats::parseDate(QStringLiteral("5/3/2014")), QDate(2014, 3, 5));
+        QVERIFY(!formats::parseDate(QStringLiteral("31/04/2014")).isValid());
+        QVERIFY(!formats::parseDate(QStringLiteral("29/02/2014")).isValid());
+        QVERIFY(!formats::parseDate(QStringLiteral("05/0a/2014")).isValid());
     }
 
     void read_intervalEndsIncluded_filtersApplied() {
