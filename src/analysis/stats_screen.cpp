@@ -1,6 +1,7 @@
 #include "analysis/stats_screen.h"
 
 #include "analysis/monthly_costs.h"
+#include "analysis/screen_parts.h"
 #include "analysis/year_field.h"
 #include "app/app_context.h"
 #include "app/artwork.h"
@@ -40,38 +41,9 @@ chart::Design statsDesign() {
     return d;
 }
 
-QWidget* box(QWidget* parent, const QString& name, const QRect& r, const QColor& colour) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(name);
-    w->setGeometry(r);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-    return w;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QFont& font,
-              const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setFont(font);
-    l->setAlignment(align);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    b->setCursor(Qt::PointingHandCursor);
-    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    return b;
-}
+using screen_parts::box;
+using screen_parts::button;
+using screen_parts::label;
 
 // Where Verdana is missing a wider face stands in; the heading then steps down to fit.
 void fitToWidth(QLabel* label, int pointSize) {

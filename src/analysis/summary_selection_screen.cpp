@@ -1,5 +1,6 @@
 #include "analysis/summary_selection_screen.h"
 
+#include "analysis/screen_parts.h"
 #include "analysis/summary_view_screen.h"
 #include "analysis/year_field.h"
 #include "app/app_context.h"
@@ -30,14 +31,7 @@ const QString kValidDateHint =
 const QColor kDarkBlue(0x00, 0x00, 0x8B);
 
 QLabel* caption(QWidget* parent, const QString& text, const QRect& r, const QString& name = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, kDarkBlue);
-    l->setPalette(pal);
-    return l;
+    return screen_parts::label(parent, name, text, r, QFont(QStringLiteral("Verdana"), 9, QFont::Bold), kDarkBlue);
 }
 
 QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {}) {
@@ -48,14 +42,7 @@ QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = 
 }
 
 QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(name);
-    w->setGeometry(r);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    w->setPalette(pal);
-    return w;
+    return screen_parts::box(parent, name, r, Qt::white);
 }
 
 // Calls `react` after each key release in a field and, when `onLeave`, when it loses the focus.
@@ -187,20 +174,13 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         (start ? m_yearFrom : m_yearTo) = year;
     }
 
-    m_wait = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), panel);
-    m_wait->setObjectName(QStringLiteral("lblAttendere"));
-    m_wait->setGeometry(60, 480, 500, 28);
-    m_wait->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-    QPalette waitPalette = m_wait->palette();
-    waitPalette.setColor(QPalette::WindowText, QColor(0x00, 0x8B, 0x8B));
-    m_wait->setPalette(waitPalette);
+    m_wait = screen_parts::label(panel, QStringLiteral("lblAttendere"),
+                                 QStringLiteral("Caricamento riepilogo in corso. Attendere..."), QRect(60, 480, 500, 28),
+                                 QFont(QStringLiteral("Verdana"), 12, QFont::Bold), QColor(0x00, 0x8B, 0x8B));
     m_wait->hide();
 
-    m_show = new QPushButton(QStringLiteral("Visualizza riepilogo"), panel);
-    m_show->setObjectName(QStringLiteral("btnVisualizza"));
-    m_show->setGeometry(590, 476, 220, 40);
-    m_show->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    m_show->setCursor(Qt::PointingHandCursor);
+    m_show = screen_parts::button(panel, QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"),
+                                  QRect(590, 476, 220, 40));
     // The notice shows as soon as the button goes down, before the click does its work.
     connect(m_show, &QPushButton::pressed, this, [this] {
         m_wait->show();
@@ -208,11 +188,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     });
     connect(m_show, &QPushButton::clicked, this, &SummarySelectionScreen::openSummary);
 
-    auto* exit = new QPushButton(QStringLiteral("Esci"), panel);
-    exit->setObjectName(QStringLiteral("btnEsci"));
-    exit->setGeometry(835, 476, 120, 40);
-    exit->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    exit->setCursor(Qt::PointingHandCursor);
+    auto* exit = screen_parts::button(panel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QRect(835, 476, 120, 40));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_dateFrom = hiddenLabel(panel, QStringLiteral("lblDataInizio"));

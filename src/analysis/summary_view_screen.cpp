@@ -1,6 +1,7 @@
 #include "analysis/summary_view_screen.h"
 
 #include "analysis/cost_summary.h"
+#include "analysis/screen_parts.h"
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
 #include "app/artwork.h"
@@ -27,25 +28,12 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QColor& colour,
                   int size, bool bold, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setFont(QFont(QStringLiteral("Verdana"), size, bold ? QFont::Bold : QFont::Normal));
-    l->setAlignment(align);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    return l;
+    return screen_parts::label(parent, name, text, r,
+                               QFont(QStringLiteral("Verdana"), size, bold ? QFont::Bold : QFont::Normal), colour,
+                               align);
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
+using screen_parts::button;
 
 // The request is read from the selection screen's controls by name, whatever their kind.
 QString controlText(QWidget* screen, const QString& name) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The plain controls the analysis screens are built from, placed at fixed positions.
+namespace screen_parts {
+
+// A filled rectangle (background boxes, frames).
+QWidget* box(QWidget* parent, const QString& name, const QRect& r, const QColor& colour);
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QFont& font,
+              const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+// Verdana bold 10, hand cursor.
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r);
+
+} // namespace screen_parts
