@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -63,6 +64,24 @@ protected:
 private:
     std::function<void()> m_react;
     bool m_onLeave;
+};
+
+// Calls `react` when the mouse button is let go over a widget, wherever the pointer then is.
+class AfterRelease : public QObject {
+public:
+    AfterRelease(QWidget* widget, std::function<void()> react) : QObject(widget), m_react(std::move(react)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease)
+            m_react();
+        return false;
+    }
+
+private:
+    std::function<void()> m_react;
 };
 
 } // namespace
@@ -187,6 +206,13 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         m_wait->repaint();
     });
     connect(m_show, &QPushButton::clicked, this, &SummarySelectionScreen::openSummary);
+    // A press that is dragged off the button never clicks: the notice must not stay behind.
+    new AfterRelease(m_show, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (!findChild<SummaryViewScreen*>())
+                m_wait->hide();
+        });
+    });
 
     auto* exit = screen_parts::button(panel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QRect(835, 476, 120, 40));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);

@@ -191,6 +191,18 @@ private slots:
         QVERIFY(!QFile::exists(app.path(QStringLiteral("2014.eur"))));
     }
 
+    void waitNotice_pressDraggedOff_hiddenAgain() {
+        AppHarness app;
+        app.openArea(kSelection);
+        auto* show = app.control<QPushButton>(kSelection, QStringLiteral("btnVisualizza"));
+        QWidget* wait = app.control(kSelection, QStringLiteral("lblAttendere"));
+        QTest::mousePress(show, Qt::LeftButton, {}, show->rect().center());
+        QVERIFY(wait->isVisible());
+        QTest::mouseRelease(show, Qt::LeftButton, {}, QPoint(-50, -50));
+        QTRY_VERIFY(!wait->isVisible());
+        QVERIFY(app.dialogs().prompts().isEmpty());
+    }
+
     void open_sameDay_showsViewAndWaitNotice() {
         AppHarness app;
         app.openArea(kSelection);
