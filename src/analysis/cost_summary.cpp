@@ -3,6 +3,7 @@
 #include "app/formats.h"
 #include "costs/cost_record.h"
 #include "costs/cost_rules.h"
+#include "lists/field_text.h"
 #include "lists/fixed_width.h"
 #include "records/record_file.h"
 #include "records/text_rules.h"
@@ -35,20 +36,29 @@ bool matches(const Request& request, const QString& plate, const QString& reason
     return Prepared(request).matches(plate, reason);
 }
 
-QString lineText(const Line& l) {
+namespace {
+
+QString buildLine(QStringView make, QStringView model, QStringView plate, QStringView date, QStringView reason,
+                  QStringView payee, QStringView amount) {
     fixed_width::Row row(200);
-    row.pair(l.make, l.model, 28)
+    row.pair(make, model, 28)
         .text(u"  Targa: ")
-        .column(l.plate, 10)
+        .column(plate, 10)
         .text(u"  Data: ")
-        .column(l.date, 10)
+        .column(date, 10)
         .text(u"  ")
-        .column(l.reason, 32)
+        .column(reason, 32)
         .text(u"  A: ")
-        .column(l.payee, 28)
+        .column(payee, 28)
         .text(u"  Costo: € ")
-        .last(l.amount);
+        .last(amount);
     return row.take();
+}
+
+} // namespace
+
+QString lineText(const Line& l) {
+    return buildLine(l.make, l.model, l.plate, l.date, l.reason, l.payee, l.amount);
 }
 
 void read(RecordFile& file, const Request& request, Result& result) {
@@ -56,25 +66,23 @@ void read(RecordFile& file, const Request& request, Result& result) {
     const RecordLayout& layout = C::layout();
     const Prepared filters(request);
     const bool filtered = activeFilters(request) > 0;
+    // Fields are read into buffers of their own: a whole year can be listed.
+    const auto field = [&layout](QByteArrayView record, C::Field f) { return FieldText(record, layout, f); };
     file.scan([&](int, QByteArrayView record) {
         if (filtered &&
             !filters.matches(layout.decodeField(record, C::Targa), layout.decodeField(record, C::Causale)))
             return true;
-        Line line;
-        line.date = layout.decodeField(record, C::Data);
-        const QDate date = formats::parseDate(line.date);
-        if (!date.isValid() || date < request.from || date > request.to)
+        const FieldText date = field(record, C::Data);
+        const QDate day = formats::parseDate(fixed_width::trimmed(date.view()).toString());
+        if (!day.isValid() || day < request.from || day > request.to)
             return true;
-        line.amount = layout.decodeField(record, C::Importo);
-        const std::optional<double> amount = cost_rules::readAmount(line.amount);
+        const FieldText amountText = field(record, C::Importo);
+        const std::optional<double> amount = cost_rules::readAmount(amountText.view().toString());
         if (!amount)
             return true;
-        line.make = layout.decodeField(record, C::Marca);
-        line.model = layout.decodeField(record, C::Modello);
-        line.plate = layout.decodeField(record, C::Targa);
-        line.reason = layout.decodeField(record, C::Causale);
-        line.payee = layout.decodeField(record, C::Beneficiario);
-        result.lines.push_back(lineText(line));
+        result.lines.push_back(buildLine(field(record, C::Marca).view(), field(record, C::Modello).view(),
+                                         field(record, C::Targa).view(), date.view(), field(record, C::Causale).view(),
+                                         field(record, C::Beneficiario).view(), amountText.view()));
         result.total += *amount;
         ++result.listed;
         return true;
