@@ -1,12 +1,14 @@
-// End-to-end timings of the cost register on a large year, through the test harness.
-// Saving (append and update in place) and browsing on a generated year against the same
-// actions on an empty year.
+// End-to-end timings of the cost register on a large year, through the test harness:
+// the unpaid list and the cost search (no criteria, three criteria) against one plain read of
+// the same file in the same run, with the peak memory they reach; then saving (append and
+// update in place) and browsing on the large year against the same actions on a new one.
 // Usage: cost_bench [entries] [runs]   (default 100000 entries, 9 runs; offscreen)
 #include "cost_generator.h"
 
 #include "support/app_harness.h"
 
 #include "costs/cost_file.h"
+#include "lists/result_list.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,6 +26,17 @@
 namespace {
 
 const QString kCosts = QStringLiteral("frmCosti");
+
+// Peak resident memory of the process so far, in MB (Linux).
+double peakMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
 
 double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& timed) {
     std::vector<double> times;
@@ -107,6 +120,67 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::printf("%d entries, %.1f MB; median of %d runs\n\n", entries, QFileInfo(big).size() / 1e6, runs);
+
+    // The lists first, so that the peak memory they reach is not hidden by the plain read's.
+    const double peakBefore = peakMb();
+    openYear(app, QStringLiteral("2026"));
+    QWidget* costs = app.screen(kCosts);
+    const auto closeDialogs = [&] {
+        for (const char* name : {"frmDaSaldare", "frmTrovaCosti"})
+            if (QWidget* old = app.screen(QString::fromLatin1(name)))
+                old->close();
+        settle();
+    };
+    int unpaidRows = 0;
+    const double unpaid = medianMs(runs, closeDialogs, [&] {
+        costs->findChild<QPushButton*>(QStringLiteral("cmdSospese"))->click();
+        settle();
+        unpaidRows = app.control<ResultList>(QStringLiteral("frmDaSaldare"), QStringLiteral("lstRecords"))->count();
+    });
+    const auto searchTimed = [&](const QList<std::pair<QString, QString>>& criteria, int& listed) {
+        return medianMs(
+            runs,
+            [&] {
+                closeDialogs();
+                costs->findChild<QPushButton*>(QStringLiteral("cmdTrova"))->click();
+                for (const auto& [field, text] : criteria)
+                    app.control<QLineEdit>(QStringLiteral("frmTrovaCosti"), field)->setText(text);
+                settle();
+            },
+            [&] {
+                app.control<QPushButton>(QStringLiteral("frmTrovaCosti"), QStringLiteral("btnCerca"))->click();
+                settle();
+                listed = app.control<ResultList>(QStringLiteral("frmTrovaCosti"), QStringLiteral("lstRecords"))->count();
+            });
+    };
+    int allRows = 0;
+    int threeRows = 0;
+    const double searchAll = searchTimed({}, allRows);
+    const double searchThree = searchTimed({{QStringLiteral("txtCausale"), QStringLiteral("cambio")},
+                                            {QStringLiteral("txtData"), QStringLiteral("/03/")},
+                                            {QStringLiteral("txtMarca"), QStringLiteral("fiat")}},
+                                           threeRows);
+    closeDialogs();
+    const double peakLists = peakMb();
+
+    qint64 sink = 0;
+    const double plainRead = medianMs(runs, {}, [&] {
+        QFile f(big);
+        f.open(QIODevice::ReadOnly);
+        sink += f.readAll().size();
+    });
+    std::printf("%-36s %8.2f ms\n", "plain read of the file (readAll)", plainRead);
+    const auto report = [&](const char* what, int rows, double ms) {
+        char label[80];
+        std::snprintf(label, sizeof label, "%s (%d rows)", what, rows);
+        std::printf("%-36s %8.2f ms   %5.2f x plain read   %s\n", label, ms, ms / plainRead,
+                    ms <= 3 * plainRead && ms < 1000 ? "ok" : "OVER TARGET");
+    };
+    report("unpaid list", unpaidRows, unpaid);
+    report("cost search, no criteria", allRows, searchAll);
+    report("cost search, three criteria", threeRows, searchThree);
+    std::printf("peak memory: %.0f MB before the lists, %.0f MB after them (the file is %.0f MB)\n\n", peakBefore,
+                peakLists, QFileInfo(big).size() / 1e6);
 
     const SaveTimes empty = timeYear(app, QStringLiteral("2027"), runs);
     const SaveTimes large = timeYear(app, QStringLiteral("2026"), runs);

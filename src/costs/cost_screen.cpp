@@ -12,6 +12,8 @@
 #include "costs/cost_fields.h"
 #include "costs/cost_file.h"
 #include "costs/cost_rules.h"
+#include "costs/cost_search_screen.h"
+#include "costs/unpaid_list_screen.h"
 #include "records/text_rules.h"
 #include "vehicle_output/vehicle_search_screen.h"
 
@@ -175,6 +177,8 @@ void CostScreen::buildToolbar(QWidget* panel) {
     };
     connectTool("cmdNuovo", [this] { clearEntry(); });
     connectTool("cmdSalva", [this] { save(); });
+    connectTool("cmdTrova", [this] { (new CostSearchScreen(m_ctx, this, QStringLiteral("Costi")))->present(); });
+    connectTool("cmdSospese", [this] { (new UnpaidListScreen(m_ctx, this))->present(); });
     connectTool("cmdImporta", [this] { importVehicle(); });
     connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
     connectTool("cmdPrimo", [this] { first(); });

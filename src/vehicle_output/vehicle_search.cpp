@@ -2,64 +2,26 @@
 
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/cp1252.h"
 #include "records/record_file.h"
-#include "records/text_rules.h"
-
-#include <algorithm>
-#include <string_view>
 
 namespace vehicle_search {
 namespace {
-
-inline char lowerByte(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
 
 // Rows are made for many records: their fields are read without allocating.
 FieldText field(QByteArrayView record, F::Field f) {
     return FieldText(record, F::layout(), f);
 }
 
+std::vector<std::pair<int, QString>> byField(const std::array<QString, 10>& texts) {
+    std::vector<std::pair<int, QString>> pairs;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        pairs.emplace_back(kCriteriaFields[i], texts[i]);
+    return pairs;
+}
+
 } // namespace
 
-Criteria::Criteria(const std::array<QString, 10>& texts) {
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (text::isBlank(texts[i]))
-            continue;
-        const RecordLayout::Field& f = F::layout().field(kCriteriaFields[i]);
-        Criterion c;
-        c.offset = f.offset;
-        c.capacity = f.capacity;
-        const QString lowered = text::lowerAZ(texts[i]);
-        c.lowered.reserve(lowered.size());
-        for (QChar ch : lowered) {
-            const char b = cp1252::encodeChar(ch);
-            if (b == '?' && ch != u'?')
-                c.matchable = false;
-            c.lowered.append(b);
-        }
-        m_set.push_back(std::move(c));
-    }
-}
-
-bool Criteria::matches(QByteArrayView record) const {
-    char lowered[256];
-    for (const Criterion& c : m_set) {
-        if (!c.matchable || c.offset >= record.size())
-            return false;
-        const int stored = std::min({static_cast<int>(static_cast<unsigned char>(record[c.offset])), c.capacity,
-                                     static_cast<int>(record.size()) - c.offset - 1});
-        const char* bytes = record.data() + c.offset + 1;
-        for (int i = 0; i < stored; ++i)
-            lowered[i] = lowerByte(bytes[i]);
-        const std::string_view haystack(lowered, static_cast<std::size_t>(stored));
-        if (haystack.find(std::string_view(c.lowered.constData(), static_cast<std::size_t>(c.lowered.size()))) ==
-            std::string_view::npos)
-            return false;
-    }
-    return true;
-}
+Criteria::Criteria(const std::array<QString, 10>& texts) : m_criteria(F::layout(), byField(texts)) {}
 
 QString row(QByteArrayView record) {
     fixed_width::Row r;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/field_criteria.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QByteArray>
@@ -28,17 +29,11 @@ class Criteria {
 public:
     explicit Criteria(const std::array<QString, 10>& texts);
 
-    int setCount() const { return static_cast<int>(m_set.size()); }
-    bool matches(QByteArrayView record) const;
+    int setCount() const { return m_criteria.setCount(); }
+    bool matches(QByteArrayView record) const { return m_criteria.matches(record); }
 
 private:
-    struct Criterion {
-        int offset = 0;   // of the field's length byte in the record
-        int capacity = 0;
-        QByteArray lowered; // Windows-1252 bytes, A-Z lowered
-        bool matchable = true; // false when the text holds a character no field can hold
-    };
-    std::vector<Criterion> m_set;
+    FieldCriteria m_criteria;
 };
 
 // Tipo | Marca Modello | Targa | Proprietario | Anno | Chilometri, in fixed-width columns.

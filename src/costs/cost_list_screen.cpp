@@ -1,0 +1,128 @@
+#include "costs/cost_list_screen.h"
+
+#include "app/app_context.h"
+#include "app/artwork.h"
+#include "app/focus_frame.h"
+#include "app/formats.h"
+#include "app/screens.h"
+#include "costs/cost_file.h"
+#include "costs/cost_list.h"
+#include "costs/cost_screen.h"
+#include "lists/find_in_list.h"
+#include "lists/list_printout.h"
+#include "lists/result_list.h"
+#include "lists/row_hand_over.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& r, const QString& text, QColor colour,
+                 int pixelSize, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(r);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    label->setPalette(pal);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setContentsMargins(12, 4, 12, 4);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& name, const QString& caption,
+                               const QString& printTitle)
+    : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, QSize(862, 560)), m_printTitle(printTitle) {
+    formats::applyProcessWide();
+    setGradient(QColor(0x46, 0x82, 0xB4));
+}
+
+void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
+    wordsBox(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), banner, QColor(0x10, 0x2A, 0x60), 28, true);
+    wordsBox(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
+             QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere di "
+                            "nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
+             QColor(0x20, 0x30, 0x60), 13, false);
+    auto* lens = new QLabel(panel);
+    lens->setObjectName(QStringLiteral("imgLente"));
+    lens->setGeometry(16, 113, 30, 30);
+    lens->setPixmap(art::glyph(QSize(30, 30), art::Glyph::Find));
+
+    m_findText = new QLineEdit(panel);
+    m_findText->setObjectName(QStringLiteral("txtTrova"));
+    m_findText->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_findText->setGeometry(56, 114, 553, 28);
+    addFocusFrame(m_findText, 4);
+    auto* find = button(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), QRect(620, 112, 161, 32));
+
+    m_list = new ResultList(panel);
+    m_list->setGeometry(16, 152, 801, 273);
+    new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
+    connect(m_list, &ResultList::rowChosen, this, &CostListScreen::handOver);
+
+    auto* hint = new QLabel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"), panel);
+    hint->setObjectName(QStringLiteral("lblRigo03"));
+    hint->setGeometry(16, 430, 801, 20);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFont(QFont(QStringLiteral("Verdana"), 10));
+    hint->setStyleSheet(QStringLiteral("color: #DC143C;"));
+
+    auto* close = button(panel, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(8, 486, 161, 32));
+    auto* print = button(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(664, 486, 161, 32));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(print, &QPushButton::clicked, this, &CostListScreen::print);
+}
+
+void CostListScreen::forgetFind() {
+    m_lastSearch.clear();
+    m_findText->clear();
+}
+
+QString CostListScreen::yearFile() const {
+    QWidget* costs = m_ctx.screens ? m_ctx.screens->area(QStringLiteral("frmCosti")) : nullptr;
+    auto* file = costs ? costs->findChild<QLabel*>(QStringLiteral("lblFile")) : nullptr;
+    return file ? file->text() : QString();
+}
+
+void CostListScreen::handOver() {
+    auto* costs = m_ctx.screens ? qobject_cast<CostScreen*>(m_ctx.screens->area(QStringLiteral("frmCosti"))) : nullptr;
+    RowHandOver how;
+    const QString path = yearFile();
+    how.open = [path] { return std::make_unique<CostFile>(path); };
+    how.rowOf = [](QByteArrayView record) { return cost_list::row(record); };
+    how.handOver = [](int, QByteArrayView) {};
+    if (costs && handsOver())
+        how.handOver = [costs](int position, QByteArrayView record) {
+            costs->loadEntry(TSchedaCosto::decode(record), position);
+        };
+    handOverByRow(this, *m_list, how);
+}
+
+void CostListScreen::print() {
+    printList(m_ctx, this, m_printTitle, m_list->texts());
+}
+
+void CostListScreen::closeEvent(QCloseEvent* event) {
+    m_list->clearRows();
+    DialogScreen::closeEvent(event);
+}
