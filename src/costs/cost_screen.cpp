@@ -181,10 +181,10 @@ void CostScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdSospese", [this] { (new UnpaidListScreen(m_ctx, this))->present(); });
     connectTool("cmdImporta", [this] { importVehicle(); });
     connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
-    connectTool("cmdPrimo", [this] { first(); });
-    connectTool("cmdIndietro", [this] { previous(); });
-    connectTool("cmdAvanti", [this] { next(); });
-    connectTool("cmdUltimo", [this] { last(); });
+    connectTool("cmdPrimo", [this] { browse(Browse::First); });
+    connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
+    connectTool("cmdAvanti", [this] { browse(Browse::Next); });
+    connectTool("cmdUltimo", [this] { browse(Browse::Last); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
     connectTool("cmdEsci", [this] { close(); });
 }
@@ -350,66 +350,19 @@ void CostScreen::showRecordAt(CostFile& file, int position) {
     loadEntry(entry, position);
 }
 
-void CostScreen::first() {
-    guarded([this] {
+void CostScreen::browse(Browse command) {
+    guarded([this, command] {
         CostFile file(yearFile());
-        if (file.count() == 0) {
-            file.close();
-            reportEmptyFile();
-            return;
-        }
-        showRecordAt(file, 1);
-    });
-}
-
-void CostScreen::last() {
-    guarded([this] {
-        CostFile file(yearFile());
-        const int count = file.count();
-        if (count == 0) {
-            file.close();
-            reportEmptyFile();
-            return;
-        }
-        showRecordAt(file, count);
-    });
-}
-
-void CostScreen::next() {
-    guarded([this] {
-        CostFile file(yearFile());
-        const int current = text::trimmed(m_position->text()).toInt(); // empty reads as 0
-        const int count = file.count();
-        if (count == 0) {
+        const BrowseStep step = browseStep(command, m_position->text(), file.count());
+        if (step.clearPosition)
             m_position->clear();
-            file.close();
+        if (step.position > 0) {
+            showRecordAt(file, step.position);
+            return;
+        }
+        file.close();
+        if (step.reportEmpty)
             reportEmptyFile();
-            return;
-        }
-        if (current < count)
-            showRecordAt(file, current + 1);
-        else
-            file.close();
-    });
-}
-
-void CostScreen::previous() {
-    guarded([this] {
-        CostFile file(yearFile());
-        const QString position = text::trimmed(m_position->text());
-        if (position == QLatin1String("1")) {
-            file.close();
-            return;
-        }
-        const int count = file.count();
-        if (count == 0) {
-            file.close();
-            reportEmptyFile();
-            return;
-        }
-        const int current = position.toInt();
-        // An entry beyond the end (the file was replaced meanwhile) steps back to the last one.
-        showRecordAt(file, current >= 3 ? std::min(current - 1, count) : 1);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/area_screen.h"
 #include "costs/cost_record.h"
+#include "records/browse_step.h"
 
 #include <QList>
 
@@ -42,10 +43,7 @@ private:
     void buildSections(QWidget* panel);
     QWidget* section(QWidget* panel, const QString& name, const QRect& r, QColor colour = Qt::white);
 
-    void first();
-    void last();
-    void next();
-    void previous();
+    void browse(Browse command);
     void save();
     void importVehicle();
 
