@@ -8,6 +8,7 @@
 #include "costs/cost_file.h"
 #include "costs/cost_list.h"
 #include "costs/cost_screen.h"
+#include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
@@ -19,26 +20,6 @@
 #include <QPushButton>
 
 namespace {
-
-QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& r, const QString& text, QColor colour,
-                 int pixelSize, bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    label->setPalette(pal);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setContentsMargins(12, 4, 12, 4);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-    return label;
-}
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
     auto* b = new QPushButton(text, parent);
@@ -58,6 +39,7 @@ CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& 
 }
 
 void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
+    using criteria_panel::wordsBox;
     wordsBox(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), banner, QColor(0x10, 0x2A, 0x60), 28, true);
     wordsBox(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
              QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere di "

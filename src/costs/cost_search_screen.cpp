@@ -1,11 +1,9 @@
 #include "costs/cost_search_screen.h"
 
 #include "app/app_context.h"
-#include "app/artwork.h"
-#include "app/focus_frame.h"
-#include "app/return_chain.h"
 #include "costs/cost_file.h"
 #include "costs/cost_list.h"
+#include "lists/criteria_panel.h"
 #include "lists/result_list.h"
 #include "records/text_rules.h"
 
@@ -21,12 +19,19 @@ const QString kAccessFailure = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
     "privilegi di scrittura nella cartella di installazione del programma.");
 
-// In the order of cost_list::kSearchFields; two to a row.
-const char* const kCaptions[10] = {"Data saldo (gg/mm/aaaa):", "Causale pagamento:", "Conduttore o responsabile:",
-                                   "Pagatore:", "Beneficiario:", "Targa veicolo:", "Marca:", "Modello:",
-                                   "Descrizione costi:", "Note:"};
-const char* const kFields[10] = {"txtData",         "txtCausale", "txtConducente", "txtPagatore",   "txtBeneficiario",
-                                 "txtTarga",        "txtMarca",   "txtModello",    "txtDescrizione", "txtNote"};
+// In the order of cost_list::kSearchFields; shown two to a row.
+const std::array<criteria_panel::Criterion, 10> kCriteria = {{
+    {"txtData", "lblCampo01", "Data saldo (gg/mm/aaaa):", "effCampo01"},
+    {"txtCausale", "lblCampo02", "Causale pagamento:", "effCampo02"},
+    {"txtConducente", "lblCampo03", "Conduttore o responsabile:", "effCampo03"},
+    {"txtPagatore", "lblCampo04", "Pagatore:", "effCampo04"},
+    {"txtBeneficiario", "lblCampo05", "Beneficiario:", "effCampo05"},
+    {"txtTarga", "lblCampo06", "Targa veicolo:", "effCampo06"},
+    {"txtMarca", "lblCampo07", "Marca:", "effCampo07"},
+    {"txtModello", "lblCampo08", "Modello:", "effCampo08"},
+    {"txtDescrizione", "lblCampo09", "Descrizione costi:", "effCampo09"},
+    {"txtNote", "lblCampo10", "Note:", "effCampo10"},
+}};
 
 QLabel* darkCyanLine(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
     auto* label = new QLabel(text, parent);
@@ -61,69 +66,12 @@ CostSearchScreen::CostSearchScreen(AppContext& ctx, QWidget* opener, const QStri
 }
 
 void CostSearchScreen::buildCriteria(QWidget* panel) {
-    auto* explain = new QLabel(
-        QStringLiteral("Digitare nei campi prescelti una o più parole consecutive contenute nelle schede da trovare e "
-                       "lasciare in bianco tutti gli altri campi. È possibile utilizzare uno o più campi "
-                       "contemporaneamente."),
-        panel);
-    explain->setObjectName(QStringLiteral("imgSpiega"));
-    explain->setGeometry(0, 0, 833, 92);
-    explain->setAutoFillBackground(true);
-    explain->setWordWrap(true);
-    explain->setAlignment(Qt::AlignCenter);
-    explain->setContentsMargins(12, 4, 12, 4);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(15);
-    f.setBold(true);
-    explain->setFont(f);
-    explain->setStyleSheet(QStringLiteral("background-color: white; color: #102A60;"));
-    auto* picture = new QLabel(panel);
-    picture->setObjectName(QStringLiteral("imgTrova01"));
-    picture->setGeometry(8, 150, 150, 220);
-    picture->setPixmap(art::glyph(QSize(120, 120), art::Glyph::Find));
-    picture->setAlignment(Qt::AlignCenter);
-
-    QList<QWidget*> order;
-    for (int i = 0; i < 10; ++i) {
-        const int x = i % 2 == 0 ? 168 : 500;
-        const int y = 112 + (i / 2) * 62;
-        auto* caption = new QLabel(QString::fromUtf8(kCaptions[i]), panel);
-        caption->setObjectName(QStringLiteral("lblCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')));
-        caption->setFont(QFont(QStringLiteral("Verdana"), 12));
-        caption->setGeometry(x, y, 320, 22);
-        caption->setStyleSheet(QStringLiteral("color: #10285F;"));
-        auto* field = new QLineEdit(panel);
-        field->setObjectName(QString::fromLatin1(kFields[i]));
-        field->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-        field->setGeometry(x, y + 28, 320, 24);
-        addFocusFrame(field, 4)->setObjectName(QStringLiteral("effCampo%1").arg(i + 1, 2, 10, QLatin1Char('0')));
-        m_criteria.append(field);
-        order.append(field);
-    }
-    chainReturn(order);
-
-    m_wait = darkCyanLine(panel, QStringLiteral("lblAttendere"), QStringLiteral("Ricerca schede in corso. Attendere..."),
-                          QRect(180, 440, 473, 24));
-    m_wait->hide();
-    m_count = new QLabel(QStringLiteral("0"), panel);
-    m_count->setObjectName(QStringLiteral("lblConta"));
-    m_count->hide();
-
-    auto* close = new QPushButton(QStringLiteral("Chiudi"), panel);
-    close->setObjectName(QStringLiteral("btnAnnulla"));
-    close->setGeometry(8, 486, 161, 32);
-    close->setAutoDefault(false);
-    auto* search = new QPushButton(QStringLiteral("Cerca"), panel);
-    search->setObjectName(QStringLiteral("btnCerca"));
-    search->setGeometry(664, 486, 161, 32);
-    search->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(search, &QPushButton::pressed, this, [this] {
-        m_wait->show();
-        m_wait->repaint();
-    });
-    connect(search, &QPushButton::released, m_wait, &QWidget::hide); // pressed, then let go elsewhere
-    connect(search, &QPushButton::clicked, this, &CostSearchScreen::search);
+    const criteria_panel::Parts parts = criteria_panel::build(panel, kCriteria);
+    m_criteria = parts.fields;
+    m_wait = parts.wait;
+    m_count = parts.count;
+    connect(parts.close, &QPushButton::clicked, this, &QWidget::close);
+    connect(parts.search, &QPushButton::clicked, this, &CostSearchScreen::search);
 }
 
 bool CostSearchScreen::handsOver() const {

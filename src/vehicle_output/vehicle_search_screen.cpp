@@ -1,12 +1,10 @@
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include "app/app_context.h"
-#include "app/artwork.h"
 #include "app/control_text.h"
-#include "app/focus_frame.h"
 #include "app/formats.h"
-#include "app/return_chain.h"
 #include "app/screens.h"
+#include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
@@ -31,13 +29,7 @@ const QString kAccessFailure = QStringLiteral(
 const QString kTitle = QStringLiteral("Riepilogo schede veicoli in archivio");
 
 // The criteria fields in table order, with their labels; shown two to a row.
-struct CriterionPlace {
-    const char* field;
-    const char* label;
-    const char* caption;
-    const char* frame;
-};
-const CriterionPlace kPlaces[10] = {
+const std::array<criteria_panel::Criterion, 10> kPlaces = {{
     {"txtTipo", "lblCampo01", "Tipo veicolo:", "effCampo01"},
     {"txtDestinazione", "lblCampo02", "Destinazione ed uso:", "effCampo02"},
     {"txtMarca", "lblCampo09", "Marca:", "effCampo09"},
@@ -48,7 +40,7 @@ const CriterionPlace kPlaces[10] = {
     {"txtMeccanico", "lblCampo08", "Meccanico:", "effCampo08"},
     {"txtProprietario", "lblCampo03", "Proprietario:", "effCampo03"},
     {"txtNote", "lblCampo04", "Note:", "effCampo04"},
-};
+}};
 
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 
@@ -83,28 +75,6 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
     return b;
 }
 
-// A white box with a picture of words on it.
-QLabel* wordsPicture(QWidget* parent, const QString& name, const QRect& r, const QString& text, QColor colour,
-                     int pixelSize, bool bold, QColor ground = Qt::white) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, ground);
-    label->setPalette(pal);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setContentsMargins(12, 4, 12, 4);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-    label->setText(text);
-    return label;
-}
-
 } // namespace
 
 VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark)
@@ -126,61 +96,22 @@ VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const
 }
 
 void VehicleSearchScreen::buildCriteria(QWidget* panel) {
-    wordsPicture(panel, QStringLiteral("imgSpiega"), QRect(0, 0, 833, 92),
-                 QStringLiteral("Digitare nei campi prescelti una o più parole consecutive contenute nelle schede da "
-                                "trovare e lasciare in bianco tutti gli altri campi. È possibile utilizzare uno o più "
-                                "campi contemporaneamente."),
-                 QColor(0x10, 0x2A, 0x60), 15, true);
-    auto* decoration = new QLabel(panel);
-    decoration->setObjectName(QStringLiteral("imgTrova01"));
-    decoration->setGeometry(8, 150, 150, 220);
-    decoration->setPixmap(art::glyph(QSize(120, 120), art::Glyph::Find));
-    decoration->setAlignment(Qt::AlignCenter);
-
-    QList<QWidget*> order;
-    for (int i = 0; i < 10; ++i) {
-        const CriterionPlace& place = kPlaces[i];
-        const int x = i % 2 == 0 ? 168 : 500;
-        const int y = 112 + (i / 2) * 62;
-        auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-        caption->setObjectName(QString::fromLatin1(place.label));
-        caption->setFont(verdana(12));
-        caption->setGeometry(x, y, 320, 22);
-        caption->setStyleSheet(QStringLiteral("color: #10285F;"));
-        auto* field = new QLineEdit(panel);
-        field->setObjectName(QString::fromLatin1(place.field));
-        field->setFont(verdana(12, true));
-        field->setGeometry(x, y + 28, 320, 22);
-        addFocusFrame(field, 4)->setObjectName(QString::fromLatin1(place.frame));
-        m_criteria.append(field);
-        order.append(field);
-    }
-    chainReturn(order);
-
-    m_wait = colouredLabel(panel, QStringLiteral("lblAttendere"),
-                           QStringLiteral("Ricerca schede in corso. Attendere..."), kDarkCyan, QRect(180, 440, 473, 24));
-    m_wait->setStyleSheet(QStringLiteral("background-color: white; color: #008B8B;"));
-    m_wait->hide();
-    m_count = hiddenLabel(panel, QStringLiteral("lblConta"), QStringLiteral("0"));
-
-    auto* close = button(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), QRect(8, 486, 161, 32));
-    auto* search = button(panel, QStringLiteral("btnCerca"), QStringLiteral("Cerca"), QRect(664, 486, 161, 32));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(search, &QPushButton::pressed, this, [this] {
-        m_wait->show();
-        m_wait->repaint();
-    });
-    connect(search, &QPushButton::released, m_wait, &QWidget::hide); // pressed, then let go elsewhere
-    connect(search, &QPushButton::clicked, this, &VehicleSearchScreen::search);
+    const criteria_panel::Parts parts = criteria_panel::build(panel, kPlaces);
+    m_criteria = parts.fields;
+    m_wait = parts.wait;
+    m_count = parts.count;
+    connect(parts.close, &QPushButton::clicked, this, &QWidget::close);
+    connect(parts.search, &QPushButton::clicked, this, &VehicleSearchScreen::search);
 }
 
 void VehicleSearchScreen::buildResults(QWidget* panel) {
-    wordsPicture(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), QStringLiteral("SCHEDE VEICOLI TROVATE"),
-                 QColor(0x10, 0x2A, 0x60), 28, true);
-    wordsPicture(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
-                 QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere "
-                                "di nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
-                 QColor(0x20, 0x30, 0x60), 13, false);
+    using criteria_panel::wordsBox;
+    wordsBox(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), QStringLiteral("SCHEDE VEICOLI TROVATE"),
+             QColor(0x10, 0x2A, 0x60), 28, true);
+    wordsBox(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
+             QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere "
+                            "di nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
+             QColor(0x20, 0x30, 0x60), 13, false);
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
     m_findText->setFont(verdana(12, true));
