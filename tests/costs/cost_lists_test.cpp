@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -317,6 +318,36 @@ private slots:
                  QStringLiteral("Il presente elenco contiene 0 schede."));
         AppHarness::click(app.control(kSearch, QStringLiteral("btnTrova")));
         QCOMPARE(app.dialogs().texts(), QStringList{kEmptyList});
+    }
+
+    void closingAnyWay_destroysTheWindow_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("unpaid, Chiudi") << "cmdSospese" << kUnpaid << "btnChiudi";
+        QTest::newRow("unpaid, Escape") << "cmdSospese" << kUnpaid << "Escape";
+        QTest::newRow("search, Chiudi on the criteria") << "cmdTrova" << kSearch << "btnAnnulla";
+        QTest::newRow("search, Chiudi on the results") << "cmdTrova" << kSearch << "btnChiudi";
+        QTest::newRow("search, Escape") << "cmdTrova" << kSearch << "Escape";
+    }
+    void closingAnyWay_destroysTheWindow() {
+        QFETCH(QString, tool);
+        QFETCH(QString, screen);
+        QFETCH(QString, how);
+        AppHarness app;
+        fixtures::writeCosts(yearPath(app), {entry(QStringLiteral("a"), QStringLiteral("No"))});
+        QPointer<QWidget> dialog = openFromCosts(app, tool, screen);
+        QVERIFY(dialog);
+        if (screen == kSearch && how != QLatin1String("btnAnnulla"))
+            search(app, {});
+        if (how == QLatin1String("Escape"))
+            AppHarness::press(AppHarness::focused(), Qt::Key_Escape);
+        else
+            AppHarness::click(app.control(screen, how));
+        QVERIFY(!app.screen(screen));
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(costText(app, QStringLiteral("lblPosizione")), QString());
+        QVERIFY(app.dialogs().prompts().isEmpty());
     }
 
     void search_unreadableYear_saysSoAndKeepsTheCriteria() {
