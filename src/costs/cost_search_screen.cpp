@@ -48,14 +48,9 @@ QLabel* darkCyanLine(QWidget* parent, const QString& name, const QString& text, 
 CostSearchScreen::CostSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark)
     : CostListScreen(ctx, opener, QStringLiteral("frmTrovaCosti"), QStringLiteral(" Trova costi sostenuti in archivio"),
                      QStringLiteral("Riepilogo costi sostenuti")) {
-    const QRect panelRect(14, 15, 833, 529);
-    m_criteriaPanel = new QWidget(this);
-    m_criteriaPanel->setObjectName(QStringLiteral("panAvvio"));
-    m_criteriaPanel->setGeometry(panelRect);
-    m_resultsPanel = new QWidget(this);
-    m_resultsPanel->setObjectName(QStringLiteral("panContainer"));
-    m_resultsPanel->setGeometry(panelRect);
-    m_resultsPanel->hide();
+    const criteria_panel::Panels panels = criteria_panel::makePanels(this);
+    m_criteriaPanel = panels.criteria;
+    m_resultsPanel = panels.results;
     buildCriteria(m_criteriaPanel);
     buildResults(m_resultsPanel, QStringLiteral("COSTI SOSTENUTI TROVATI"));
     m_found = darkCyanLine(m_resultsPanel, QStringLiteral("lblTrovate"),

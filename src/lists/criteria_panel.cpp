@@ -31,6 +31,19 @@ QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& r, const QSt
     return label;
 }
 
+Panels makePanels(QWidget* window) {
+    const QRect place(14, 15, 833, 529);
+    Panels panels;
+    panels.criteria = new QWidget(window);
+    panels.criteria->setObjectName(QStringLiteral("panAvvio"));
+    panels.criteria->setGeometry(place);
+    panels.results = new QWidget(window);
+    panels.results->setObjectName(QStringLiteral("panContainer"));
+    panels.results->setGeometry(place);
+    panels.results->hide();
+    return panels;
+}
+
 Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria) {
     wordsBox(panel, QStringLiteral("imgSpiega"), QRect(0, 0, 833, 92),
              QStringLiteral("Digitare nei campi prescelti una o più parole consecutive contenute nelle schede da "

@@ -36,6 +36,14 @@ struct Parts {
 
 Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria);
 
+// The two panels of a search window, in the same place: panAvvio (criteria) shown first,
+// panContainer (results) hidden until a search replaces the one with the other.
+struct Panels {
+    QWidget* criteria = nullptr;
+    QWidget* results = nullptr;
+};
+Panels makePanels(QWidget* window);
+
 // A white box of words, centred and wrapped: the windows' banners and explanation lines.
 QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& r, const QString& text, QColor colour,
                  int pixelSize, bool bold);

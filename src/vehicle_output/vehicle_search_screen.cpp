@@ -82,14 +82,9 @@ VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const
                    QStringLiteral(" Trova schede veicoli in archivio"), Window::FixedCentred, QSize(862, 560)) {
     formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
-    const QRect panelRect(14, 15, 833, 529);
-    m_criteriaPanel = new QWidget(this);
-    m_criteriaPanel->setObjectName(QStringLiteral("panAvvio"));
-    m_criteriaPanel->setGeometry(panelRect);
-    m_resultsPanel = new QWidget(this);
-    m_resultsPanel->setObjectName(QStringLiteral("panContainer"));
-    m_resultsPanel->setGeometry(panelRect);
-    m_resultsPanel->hide();
+    const criteria_panel::Panels panels = criteria_panel::makePanels(this);
+    m_criteriaPanel = panels.criteria;
+    m_resultsPanel = panels.results;
     buildCriteria(m_criteriaPanel);
     buildResults(m_resultsPanel);
     m_memory = hiddenLabel(this, QStringLiteral("lblMemory"), callerMark);
