@@ -1,10 +1,21 @@
 #include "app/help_topics.h"
 
-// The help screens come with the user guide; until then the buttons do nothing.
+#include "app/help_screens.h"
+
 namespace help {
 
-void openTopic(AppContext&, QWidget*, Topic) {}
-void openAbout(AppContext&, QWidget*) {}
-void openCredits(AppContext&, QWidget*) {}
+void openTopic(AppContext& ctx, QWidget* opener, Topic topic) {
+    auto* screen = new HelpScreen(ctx, opener);
+    screen->setTopic(title(topic), text(topic));
+    screen->present();
+}
+
+void openAbout(AppContext& ctx, QWidget* opener) {
+    (new AboutScreen(ctx, opener))->present();
+}
+
+void openCredits(AppContext& ctx, QWidget* opener) {
+    (new CreditsScreen(ctx, opener))->present();
+}
 
 } // namespace help

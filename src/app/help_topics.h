@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QString>
+
 class QWidget;
 struct AppContext;
 
@@ -8,6 +11,17 @@ namespace help {
 
 // The cost menu and the cost entry screen share one topic.
 enum class Topic { MainMenu, VehicleCard, Deadlines, Costs, CostSummary, Statistics, VehicleExport, CostExport };
+
+inline constexpr const char* kMakerName = "Vestrano Software";
+inline constexpr const char* kMakerEmail = "info@vestrano.it";
+inline constexpr const char* kMakerWebAddress = "https://www.vestrano.it";
+inline constexpr const char* kGuideFileName = "Guida.pdf";
+
+// Paragraphs are separated by an empty line ("\r\n\r\n").
+QString title(Topic topic);
+QString text(Topic topic);
+// Every topic once, in the order of the user guide.
+QList<Topic> allTopics();
 
 void openTopic(AppContext& ctx, QWidget* opener, Topic topic);
 void openAbout(AppContext& ctx, QWidget* opener);

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "app/area_screen.h"
+#include "app/help_topics.h"
 
 // frmAvvio: the main menu, pictures only; each column opens one working area.
 class MainMenuScreen : public AreaScreen {
     Q_OBJECT
 public:
-    static constexpr const char* kMakerWebAddress = "https://www.vestrano.it";
+    static constexpr const char* kMakerWebAddress = help::kMakerWebAddress;
 
     explicit MainMenuScreen(AppContext& ctx);
 

@@ -10,12 +10,14 @@
 #include "app/status_hints.h"
 #include "records/browse_step.h"
 #include "records/text_rules.h"
+#include "vehicles/attachments_dialog.h"
 #include "vehicles/card_field_behaviour.h"
 #include "vehicles/date_calendar_dialog.h"
 #include "vehicle_output/vehicle_export.h"
 #include "vehicle_output/vehicle_printout_screen.h"
 #include "vehicle_output/vehicle_search_screen.h"
 #include "vehicles/photo_zoom_dialog.h"
+#include "vehicles/slideshow_dialog.h"
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"
 
@@ -209,6 +211,8 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdAnteprima", [this] {
         VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Preview);
     });
+    connectTool("cmdFile", [this] { openAttachments(); });
+    connectTool("cmdSlideshow", [this] { (new SlideshowDialog(m_ctx, this))->present(); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::VehicleCard); });
     connectTool("cmdEsci", [this] { close(); });
 }
@@ -285,6 +289,17 @@ void VehicleCardScreen::buildFields(QWidget* panel) {
         QLineEdit* edit = m_fields[f];
         card_fields::makeDateField(edit, [this, edit] { openCalendar(edit); });
     }
+}
+
+void VehicleCardScreen::openAttachments() {
+    auto* dialog = new AttachmentsDialog(m_ctx, this);
+    dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->setText(QStringLiteral("autoparco"));
+    for (const char* slot : {"File01", "Desc01", "File02", "Desc02", "File03", "Desc03"}) {
+        const QString name = QString::fromLatin1(slot);
+        if (auto* target = dialog->findChild<QLineEdit*>(QStringLiteral("txt") + name))
+            target->setText(text::trimmed(findChild<QLabel*>(QStringLiteral("lbl") + name)->text()));
+    }
+    dialog->present();
 }
 
 void VehicleCardScreen::openCalendar(QLineEdit* field) {

@@ -47,6 +47,7 @@ private:
     void buildPhotoArea(QWidget* panel);
 
     void openCalendar(QLineEdit* field);
+    void openAttachments();
     void showPicture(const QImage& picture);
     void loadPhotoFromDisk();
     void savePhotoCopy();

@@ -1,0 +1,174 @@
+#include "vehicles/attachments_dialog.h"
+
+#include "app/app_context.h"
+#include "app/artwork.h"
+#include "app/formats.h"
+#include "app/gradient.h"
+#include "app/info_artwork.h"
+#include "app/picture_button.h"
+#include "records/text_rules.h"
+#include "vehicles/attachment_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kPickTitle = QStringLiteral("Selezionare il file da allegare:");
+const QString kPickFilter = QStringLiteral("Tutti i file (*)");
+const QString kOverwrite = QStringLiteral(
+    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\nSi vuole "
+    "sovrascrivere il file esistente?");
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(QFont(QStringLiteral("Verdana"), 10));
+    label->setGeometry(QRect(at, QSize(400, 18)));
+    return label;
+}
+
+} // namespace
+
+AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* card)
+    : DialogScreen(ctx, card, QStringLiteral("frmAllegaCartella"), QStringLiteral(" Allega file"),
+                   Window::FixedCentred, QSize(634, 534)),
+      m_card(card) {
+    formats::applyProcessWide();
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panContainer"));
+    panel->setGeometry(0, 0, 634, 534);
+
+    auto* heading = new QWidget(panel);
+    heading->setGeometry(12, 10, 610, 72);
+    heading->setAutoFillBackground(true);
+    QPalette white = heading->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    heading->setPalette(white);
+    auto* logo = new QLabel(heading);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(0, 0, 610, 72);
+    logo->setPixmap(art::instructions(
+        QSize(610, 72), art::glyph(QSize(48, 48), art::Glyph::Attach),
+        QStringLiteral("Scegliere con Sfoglia... i documenti da allegare, premere Applica e chiudi e poi il pulsante "
+                       "Salva della scheda per registrare le modifiche. Il pulsante Apri apre il file allegato.")));
+
+    const char* ordinals[] = {"1°", "2°", "3°"};
+    QWidget* previous = nullptr;
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QStringLiteral("0%1").arg(i + 1);
+        const int y = 92 + i * 128;
+        auto* frame = new QWidget(panel);
+        frame->setObjectName(QStringLiteral("shpFile") + n);
+        frame->setGeometry(12, y, 610, 118);
+        frame->setStyleSheet(QStringLiteral("#shpFile%1 { border: 1px solid #6A8CB0; background: #F4F8FC; }").arg(n));
+        frame->setAttribute(Qt::WA_StyledBackground);
+
+        const QString ordinal = QString::fromUtf8(ordinals[i]);
+        caption(panel, QStringLiteral("lblCampo0%1").arg(i * 2 + 1), QStringLiteral("Nome %1 file allegato:").arg(ordinal),
+                QPoint(24, y + 8));
+        Slot& slot = m_slots[i];
+        slot.name = new QLineEdit(panel);
+        slot.name->setObjectName(QStringLiteral("txtFile") + n);
+        slot.name->setGeometry(24, y + 28, 380, 26);
+        slot.name->setReadOnly(true);
+        slot.name->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        slot.name->setStyleSheet(QStringLiteral("QLineEdit { background: #E4E4E4; color: #404040; }"));
+
+        auto* eraser = makePictureButton(panel, QStringLiteral("imgCancella") + n,
+                                         art::glyph(QSize(26, 26), art::Glyph::Eraser), QRect(410, y + 28, 26, 26));
+        auto* browse = new QPushButton(QStringLiteral("Sfoglia..."), panel);
+        browse->setObjectName(QStringLiteral("btnSfoglia") + n);
+        browse->setGeometry(444, y + 27, 84, 28);
+        slot.open = new QPushButton(QStringLiteral("Apri"), panel);
+        slot.open->setObjectName(QStringLiteral("btnApri") + n);
+        slot.open->setGeometry(534, y + 27, 76, 28);
+        slot.open->setEnabled(false);
+
+        caption(panel, QStringLiteral("lblCampo0%1").arg(i * 2 + 2),
+                QStringLiteral("Descrizione %1 file allegato:").arg(ordinal), QPoint(24, y + 62));
+        slot.description = new QLineEdit(panel);
+        slot.description->setObjectName(QStringLiteral("txtDesc") + n);
+        slot.description->setGeometry(24, y + 82, 586, 26);
+        slot.description->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+
+        for (QWidget* w : {static_cast<QWidget*>(slot.name), static_cast<QWidget*>(browse),
+                           static_cast<QWidget*>(slot.open), static_cast<QWidget*>(slot.description)}) {
+            if (previous)
+                setTabOrder(previous, w);
+            previous = w;
+        }
+
+        QPushButton* open = slot.open;
+        QLineEdit* name = slot.name;
+        connect(slot.name, &QLineEdit::textChanged, open,
+                [open](const QString& text) { open->setEnabled(!text::isBlank(text)); });
+        connect(eraser, &QPushButton::clicked, name, &QLineEdit::clear);
+        connect(browse, &QPushButton::clicked, this, [this, i] { this->browse(m_slots[i]); });
+        connect(slot.open, &QPushButton::clicked, this, [this, i] { openDocument(m_slots[i]); });
+    }
+
+    auto* apply = new QPushButton(QStringLiteral("Applica e chiudi"), this);
+    apply->setObjectName(QStringLiteral("btnApplica"));
+    apply->setGeometry(462, 488, 160, 34);
+    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    cancel->setObjectName(QStringLiteral("btnAnnulla"));
+    cancel->setGeometry(12, 488, 120, 34);
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        if (b->objectName().startsWith(QLatin1String("img")))
+            continue;
+        b->setCursor(Qt::PointingHandCursor);
+        b->setAutoDefault(false);
+    }
+    setTabOrder(previous, apply);
+    setTabOrder(apply, cancel);
+    connect(apply, &QPushButton::clicked, this, &AttachmentsDialog::apply);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    m_mark = new QLabel(this);
+    m_mark->setObjectName(QStringLiteral("lblMemory"));
+    m_mark->hide();
+}
+
+void AttachmentsDialog::browse(const Slot& slot) {
+    const QString source = m_ctx.dialogs->openFile(this, kPickTitle, kPickFilter);
+    if (source.isEmpty())
+        return;
+    slot.name->setText(QFileInfo(source).fileName());
+    // Failures from here on are silent: the slot keeps the chosen name.
+    if (!attachment_files::ensureFolder(m_ctx.programDir))
+        return;
+    const QString target = attachment_files::pathFor(m_ctx.programDir, slot.name->text());
+    if (target.isEmpty())
+        return;
+    if (QFile::exists(target) && !m_ctx.dialogs->question(this, kOverwrite))
+        return;
+    attachment_files::copyReplacing(source, target);
+}
+
+void AttachmentsDialog::openDocument(const Slot& slot) {
+    const QString path = attachment_files::pathFor(m_ctx.programDir, slot.name->text());
+    if (path.isEmpty())
+        return;
+    m_ctx.shell->open(u'"' + path + u'"');
+}
+
+void AttachmentsDialog::apply() {
+    if (text::trimmed(m_mark->text()) != QLatin1String("autoparco"))
+        return;
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QStringLiteral("0%1").arg(i + 1);
+        if (auto* file = m_card->findChild<QLabel*>(QStringLiteral("lblFile") + n))
+            file->setText(text::trimmed(m_slots[i].name->text()));
+        if (auto* description = m_card->findChild<QLabel*>(QStringLiteral("lblDesc") + n))
+            description->setText(text::trimmed(m_slots[i].description->text()));
+    }
+    close();
+}
+
+void AttachmentsDialog::paintEvent(QPaintEvent*) {
+    paintVerticalGradient(this, QColor(0x46, 0x82, 0xB4), Qt::white);
+}
