@@ -1,0 +1,213 @@
+#include "support/app_harness.h"
+#include "support/test_registry.h"
+
+#include "vehicles/attachment_files.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString kCard = QStringLiteral("frmAutoparco");
+const QString kAttach = QStringLiteral("frmAllegaCartella");
+const QString kOverwrite = QStringLiteral(
+    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\nSi vuole "
+    "sovrascrivere il file esistente?");
+
+QLabel* cardLabel(AppHarness& app, const QString& name) {
+    return app.control<QLabel>(kCard, name);
+}
+QLineEdit* slot(AppHarness& app, const QString& name) {
+    return app.control<QLineEdit>(kAttach, name);
+}
+void openAttachments(AppHarness& app) {
+    AppHarness::click(app.control(kCard, QStringLiteral("cmdFile")));
+    QVERIFY(app.screen(kAttach));
+}
+QString attached(AppHarness& app, const QString& name) {
+    return attachment_files::folderIn(app.dir()) + u'/' + name;
+}
+// A document outside the program folder, as the user would pick it.
+QString document(AppHarness& app, const QString& name, const QByteArray& content) {
+    QDir(app.dir()).mkpath(QStringLiteral("../scelti"));
+    const QString path = app.dir() + QStringLiteral("../scelti/") + name;
+    fixtures::writeFile(path, content);
+    return path;
+}
+
+} // namespace
+
+class AttachmentsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void bareName_keepsNamesInsideTheFolder_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("bare");
+        QTest::newRow("plain") << "libretto.pdf" << "libretto.pdf";
+        QTest::newRow("blanks around") << "  libretto.pdf \t" << "libretto.pdf";
+        QTest::newRow("parent folder") << "../segreto.txt" << "segreto.txt";
+        QTest::newRow("deep climb") << "a/../../../etc/passwd" << "passwd";
+        QTest::newRow("backslashes") << "..\\..\\dati.pro" << "dati.pro";
+        QTest::newRow("absolute") << "/tmp/x.doc" << "x.doc";
+        QTest::newRow("dots only") << ".." << "";
+        QTest::newRow("folder only") << "cartella/" << "";
+        QTest::newRow("blank") << "   " << "";
+    }
+    void bareName_keepsNamesInsideTheFolder() {
+        QFETCH(QString, stored);
+        QFETCH(QString, bare);
+        QCOMPARE(attachment_files::bareName(stored), bare);
+        const QString path = attachment_files::pathFor(QStringLiteral("/prog/"), stored);
+        QCOMPARE(path, bare.isEmpty() ? QString() : QStringLiteral("/prog/Documenti_Allegati/") + bare);
+    }
+
+    void slots_travelBothWaysTrimmed() {
+        AppHarness app;
+        app.openArea(kCard);
+        cardLabel(app, QStringLiteral("lblFile01"))->setText(QStringLiteral("  libretto.pdf "));
+        cardLabel(app, QStringLiteral("lblDesc01"))->setText(QStringLiteral(" Libretto di circolazione "));
+        cardLabel(app, QStringLiteral("lblDesc03"))->setText(QStringLiteral("Solo descrizione"));
+        openAttachments(app);
+        QWidget* screen = app.screen(kAttach);
+        QCOMPARE(screen->windowTitle(), QStringLiteral(" Allega file"));
+        QCOMPARE(screen->size(), QSize(634, 534));
+        QCOMPARE(app.control<QLabel>(kAttach, QStringLiteral("lblMemory"))->text(), QStringLiteral("autoparco"));
+        QCOMPARE(slot(app, QStringLiteral("txtFile01"))->text(), QStringLiteral("libretto.pdf"));
+        QCOMPARE(slot(app, QStringLiteral("txtDesc01"))->text(), QStringLiteral("Libretto di circolazione"));
+        QCOMPARE(slot(app, QStringLiteral("txtDesc03"))->text(), QStringLiteral("Solo descrizione"));
+        QVERIFY(app.control(kAttach, QStringLiteral("btnApri01"))->isEnabled());
+        QVERIFY(!app.control(kAttach, QStringLiteral("btnApri02"))->isEnabled());
+        QVERIFY(!app.control(kAttach, QStringLiteral("btnApri03"))->isEnabled());
+
+        slot(app, QStringLiteral("txtDesc02"))->setText(QStringLiteral("  Polizza  "));
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApplica")));
+        QVERIFY(!app.screen(kAttach));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblFile01"))->text(), QStringLiteral("libretto.pdf"));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblDesc01"))->text(), QStringLiteral("Libretto di circolazione"));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblDesc02"))->text(), QStringLiteral("Polizza"));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblFile02"))->text(), QString());
+    }
+
+    void clearingSlot2ThenApplying_keepsItsDescription() {
+        AppHarness app;
+        app.openArea(kCard);
+        cardLabel(app, QStringLiteral("lblFile02"))->setText(QStringLiteral("polizza.pdf"));
+        cardLabel(app, QStringLiteral("lblDesc02"))->setText(QStringLiteral("Polizza"));
+        openAttachments(app);
+        AppHarness::click(app.control(kAttach, QStringLiteral("imgCancella02")));
+        QCOMPARE(slot(app, QStringLiteral("txtFile02"))->text(), QString());
+        QVERIFY(!app.control(kAttach, QStringLiteral("btnApri02"))->isEnabled());
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApplica")));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblFile02"))->text(), QString());
+        QCOMPARE(cardLabel(app, QStringLiteral("lblDesc02"))->text(), QStringLiteral("Polizza"));
+    }
+
+    void browseThenCancel_copiesTheFileButLeavesTheCard() {
+        AppHarness app;
+        app.openArea(kCard);
+        const QString source = document(app, QStringLiteral("fattura.pdf"), "PDF-1");
+        openAttachments(app);
+        app.dialogs().queue(source);
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia03")));
+        const Prompt pick = app.dialogs().prompts().at(0);
+        QCOMPARE(pick.kind, QStringLiteral("open"));
+        QCOMPARE(pick.text, QStringLiteral("Selezionare il file da allegare:"));
+        QCOMPARE(slot(app, QStringLiteral("txtFile03"))->text(), QStringLiteral("fattura.pdf"));
+        QVERIFY(app.control(kAttach, QStringLiteral("btnApri03"))->isEnabled());
+        QCOMPARE(fixtures::readFile(attached(app, QStringLiteral("fattura.pdf"))), QByteArray("PDF-1"));
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnAnnulla")));
+        QVERIFY(!app.screen(kAttach));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblFile03"))->text(), QString());
+        QVERIFY(QFile::exists(attached(app, QStringLiteral("fattura.pdf"))));
+    }
+
+    void cancellingTheFileDialog_changesNothing() {
+        AppHarness app;
+        app.openArea(kCard);
+        cardLabel(app, QStringLiteral("lblFile01"))->setText(QStringLiteral("libretto.pdf"));
+        openAttachments(app);
+        app.dialogs().queue(QVariant());
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia01")));
+        QCOMPARE(slot(app, QStringLiteral("txtFile01"))->text(), QStringLiteral("libretto.pdf"));
+        QVERIFY(!QFileInfo::exists(attachment_files::folderIn(app.dir())));
+    }
+
+    void sameNameInTheFolder_asksBeforeOverwriting_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("yes replaces") << true << QByteArray("nuovo");
+        QTest::newRow("no keeps") << false << QByteArray("vecchio");
+    }
+    void sameNameInTheFolder_asksBeforeOverwriting() {
+        QFETCH(bool, answer);
+        QFETCH(QByteArray, content);
+        AppHarness app;
+        app.openArea(kCard);
+        QDir(app.dir()).mkpath(QStringLiteral("Documenti_Allegati"));
+        fixtures::writeFile(attached(app, QStringLiteral("libretto.pdf")), "vecchio");
+        const QString source = document(app, QStringLiteral("libretto.pdf"), "nuovo");
+        openAttachments(app);
+        app.dialogs().queue(source);
+        app.dialogs().queue(answer);
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia02")));
+        QCOMPARE(app.dialogs().prompts().size(), 2);
+        QCOMPARE(app.dialogs().prompts().at(1).kind, QStringLiteral("question"));
+        QCOMPARE(app.dialogs().prompts().at(1).text, kOverwrite);
+        QCOMPARE(fixtures::readFile(attached(app, QStringLiteral("libretto.pdf"))), content);
+        QCOMPARE(slot(app, QStringLiteral("txtFile02"))->text(), QStringLiteral("libretto.pdf"));
+    }
+
+    void open_handsTheQuotedPathToTheShell() {
+        AppHarness app;
+        app.openArea(kCard);
+        cardLabel(app, QStringLiteral("lblFile01"))->setText(QStringLiteral("libretto.pdf"));
+        cardLabel(app, QStringLiteral("lblFile02"))->setText(QStringLiteral("../../segreto.txt"));
+        cardLabel(app, QStringLiteral("lblFile03"))->setText(QStringLiteral(".."));
+        openAttachments(app);
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApri01")));
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApri02")));
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApri03"))); // nothing to open
+        QCOMPARE(app.shell().targets,
+                 (QStringList{u'"' + attached(app, QStringLiteral("libretto.pdf")) + u'"',
+                              u'"' + attached(app, QStringLiteral("segreto.txt")) + u'"'}));
+    }
+
+    void failedCopy_keepsTheNameSilently() {
+        AppHarness app;
+        app.openArea(kCard);
+        fixtures::writeFile(app.path(QStringLiteral("Documenti_Allegati")), "un file al posto della cartella");
+        const QString source = document(app, QStringLiteral("foto.jpg"), "JPEG");
+        openAttachments(app);
+        app.dialogs().queue(source);
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia01")));
+        QCOMPARE(slot(app, QStringLiteral("txtFile01"))->text(), QStringLiteral("foto.jpg"));
+        QCOMPARE(app.dialogs().prompts().size(), 1);
+    }
+
+    void applyWithAnotherMark_doesNothing() {
+        AppHarness app;
+        app.openArea(kCard);
+        openAttachments(app);
+        slot(app, QStringLiteral("txtDesc01"))->setText(QStringLiteral("x"));
+        app.control<QLabel>(kAttach, QStringLiteral("lblMemory"))->setText(QStringLiteral("costi"));
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApplica")));
+        QVERIFY(app.screen(kAttach));
+        QCOMPARE(cardLabel(app, QStringLiteral("lblDesc01"))->text(), QString());
+    }
+
+    void savedCard_storesTheAppliedSlots() {
+        AppHarness app;
+        app.openArea(kCard);
+        for (const char* f : {"txtTipo", "txtMarca", "txtModello", "txtTarga"})
+            app.control<QLineEdit>(kCard, QString::fromLatin1(f))->setText(QStringLiteral("x"));
+        openAttachments(app);
+        slot(app, QStringLiteral("txtDesc03"))->setText(QStringLiteral("Revisione 2026"));
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnApplica")));
+        AppHarness::click(app.control(kCard, QStringLiteral("cmdSalva")));
+        QCOMPARE(fixtures::readVehicles(app.dir()).at(0)[TSchedaVeicolo::Desc03], QStringLiteral("Revisione 2026"));
+    }
+};
+
+VESTRANO_TEST(AttachmentsTest)
+#include "attachments_test.moc"
