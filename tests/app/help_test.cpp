@@ -111,6 +111,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("main menu") << "frmAvvio" << "imgGuida" << "Uno sguardo a Vestrano 3.0";
         QTest::newRow("vehicle card") << "frmAutoparco" << "cmdGuida" << "App Parco Automezzi";
+        QTest::newRow("deadline menu") << "frmMenuScadenze" << "imgGuida" << "App Scadenze Imminenti";
         QTest::newRow("statistics, year panel") << "frmStatCosti" << "imgGuida" << "App Statistiche costi mensili";
     }
     void helpButtons_openTheirTopic() {

@@ -229,6 +229,9 @@ private slots:
         QCOMPARE(app.control<QLabel>(kMenu, QStringLiteral("lblIstruzioni"))->text(),
                  QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."));
         AppHarness::click(app.control(kMenu, QStringLiteral("imgGuida")));
+        QCOMPARE(app.control<QLabel>(QStringLiteral("frmGuida"), QStringLiteral("lblTitolo"))->text(),
+                 QStringLiteral("App Scadenze Imminenti"));
+        AppHarness::click(app.control(QStringLiteral("frmGuida"), QStringLiteral("btnChiudi")));
         AppHarness::click(app.control(kMenu, QStringLiteral("imgEsci")));
         QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmAvvio")});
     }
