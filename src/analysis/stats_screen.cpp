@@ -1,7 +1,7 @@
 #include "analysis/stats_screen.h"
 
 #include "analysis/monthly_costs.h"
-#include "analysis/screen_parts.h"
+#include "app/screen_parts.h"
 #include "analysis/year_field.h"
 #include "app/app_context.h"
 #include "app/artwork.h"

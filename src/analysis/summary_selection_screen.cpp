@@ -1,6 +1,6 @@
 #include "analysis/summary_selection_screen.h"
 
-#include "analysis/screen_parts.h"
+#include "app/screen_parts.h"
 #include "analysis/summary_view_screen.h"
 #include "analysis/year_field.h"
 #include "app/app_context.h"

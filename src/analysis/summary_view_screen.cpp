@@ -1,7 +1,7 @@
 #include "analysis/summary_view_screen.h"
 
 #include "analysis/cost_summary.h"
-#include "analysis/screen_parts.h"
+#include "app/screen_parts.h"
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
 #include "app/artwork.h"

@@ -4,6 +4,7 @@
 #include "app/artwork.h"
 #include "app/help_topics.h"
 #include "app/picture_button.h"
+#include "app/screen_parts.h"
 #include "app/screens.h"
 
 #include <QLabel>
@@ -12,14 +13,7 @@
 namespace {
 
 QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
-    auto* box = new QWidget(parent);
-    box->setObjectName(name);
-    box->setGeometry(r);
-    box->setAutoFillBackground(true);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    box->setPalette(pal);
-    return box;
+    return screen_parts::box(parent, name, r, Qt::white);
 }
 
 QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const QRect& r) {

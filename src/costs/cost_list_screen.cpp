@@ -1,6 +1,7 @@
 #include "costs/cost_list_screen.h"
 
 #include "app/app_context.h"
+#include "app/screen_parts.h"
 #include "app/artwork.h"
 #include "app/focus_frame.h"
 #include "app/formats.h"
@@ -22,11 +23,7 @@
 namespace {
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    b->setAutoDefault(false);
-    return b;
+    return screen_parts::dialogButton(parent, name, text, r);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/focus_frame.h"
 #include "app/help_topics.h"
 #include "app/picture_button.h"
+#include "app/screen_parts.h"
 #include "app/screens.h"
 #include "costs/cost_file.h"
 #include "records/text_rules.h"
@@ -52,14 +53,7 @@ private:
 };
 
 QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
-    auto* box = new QWidget(parent);
-    box->setObjectName(name);
-    box->setGeometry(r);
-    box->setAutoFillBackground(true);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    box->setPalette(pal);
-    return box;
+    return screen_parts::box(parent, name, r, Qt::white);
 }
 
 QLabel* caption(QWidget* parent, const QString& words, const QRect& r, int points, bool bold,

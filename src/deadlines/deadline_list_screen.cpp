@@ -1,6 +1,7 @@
 #include "deadlines/deadline_list_screen.h"
 
 #include "app/app_context.h"
+#include "app/screen_parts.h"
 #include "app/artwork.h"
 #include "app/formats.h"
 #include "lists/list_printout.h"
@@ -16,23 +17,8 @@
 
 namespace {
 
-QWidget* box(QWidget* parent, const QString& name, const QRect& r, QColor colour) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(name);
-    w->setGeometry(r);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-    return w;
-}
-
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    b->setAutoDefault(false);
-    return b;
+    return screen_parts::dialogButton(parent, name, text, r);
 }
 
 const QColor kOrange(0xFF, 0x8C, 0x00);
@@ -49,7 +35,7 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panContainer"));
     panel->setGeometry(14, 14, 902, 560);
-    box(panel, QStringLiteral("shpStampa"), QRect(0, 0, 902, 560), Qt::white);
+    screen_parts::box(panel, QStringLiteral("shpStampa"), QRect(0, 0, 902, 560), Qt::white);
 
     auto* car = new QLabel(panel);
     car->setObjectName(QStringLiteral("icoAuto"));
@@ -68,7 +54,7 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     }
     heading->setPixmap(strip);
 
-    box(panel, QStringLiteral("shpLista"), QRect(20, 112, 862, 342), kOrange);
+    screen_parts::box(panel, QStringLiteral("shpLista"), QRect(20, 112, 862, 342), kOrange);
     m_list = new ResultList(panel);
     m_list->setGeometry(25, 117, 852, 332);
 

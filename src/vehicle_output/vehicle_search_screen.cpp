@@ -1,6 +1,7 @@
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include "app/app_context.h"
+#include "app/screen_parts.h"
 #include "app/control_text.h"
 #include "app/formats.h"
 #include "app/screens.h"
@@ -68,11 +69,7 @@ QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = 
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    b->setAutoDefault(false);
-    return b;
+    return screen_parts::dialogButton(parent, name, text, r);
 }
 
 } // namespace

@@ -9,7 +9,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// The plain controls the analysis screens are built from, placed at fixed positions.
+// The plain controls screens are built from, placed at fixed positions.
 namespace screen_parts {
 
 // A filled rectangle (background boxes, frames).
@@ -18,5 +18,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
               const QColor& colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 // Verdana bold 10, hand cursor.
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r);
+// A button of a dialog screen: Return in the dialog's fields must not press it.
+QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& text, const QRect& r);
 
 } // namespace screen_parts

@@ -1,4 +1,4 @@
-#include "analysis/screen_parts.h"
+#include "app/screen_parts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,6 +35,14 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
     b->setGeometry(r);
     b->setCursor(Qt::PointingHandCursor);
     b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    return b;
+}
+
+QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setAutoDefault(false);
     return b;
 }
 
