@@ -171,6 +171,8 @@ CreditsScreen::CreditsScreen(AppContext& ctx, QWidget* opener)
                  art::creditsPicture(QSize(625, 380), QString::fromLatin1(help::kMakerName),
                                      QString::fromLatin1(help::kMakerWebAddress)),
                  QRect(18, 14, 625, 380));
+    // The dark blue link needs a light ground at the dark foot of the window.
+    whiteBox(this, QRect(12, 408, 350, 42));
     auto* web = makePictureButton(this, QStringLiteral("imgWeb"), art::globeIcon(QSize(30, 30)), QRect(18, 414, 30, 30));
     m_link = new LinkText(QString::fromLatin1(help::kMakerWebAddress), this);
     m_link->setGeometry(56, 416, 300, 26);

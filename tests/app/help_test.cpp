@@ -112,6 +112,8 @@ private slots:
         QTest::newRow("main menu") << "frmAvvio" << "imgGuida" << "Uno sguardo a Vestrano 3.0";
         QTest::newRow("vehicle card") << "frmAutoparco" << "cmdGuida" << "App Parco Automezzi";
         QTest::newRow("deadline menu") << "frmMenuScadenze" << "imgGuida" << "App Scadenze Imminenti";
+        QTest::newRow("cost menu") << "frmMenuCosti" << "imgGuida" << "App Costi sostenuti";
+        QTest::newRow("cost entry") << "frmCosti" << "cmdGuida" << "App Costi sostenuti";
         QTest::newRow("statistics, year panel") << "frmStatCosti" << "imgGuida" << "App Statistiche costi mensili";
     }
     void helpButtons_openTheirTopic() {
