@@ -2,7 +2,7 @@
 
 #include "analysis/monthly_costs.h"
 #include "app/screen_parts.h"
-#include "analysis/year_field.h"
+#include "costs/year_field.h"
 #include "app/app_context.h"
 #include "app/artwork.h"
 #include "app/clock.h"

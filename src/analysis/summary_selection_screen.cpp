@@ -2,7 +2,7 @@
 
 #include "app/screen_parts.h"
 #include "analysis/summary_view_screen.h"
-#include "analysis/year_field.h"
+#include "costs/year_field.h"
 #include "app/app_context.h"
 #include "app/artwork.h"
 #include "app/clock.h"

@@ -1,13 +1,16 @@
 #include "costs/cost_menu_screen.h"
 
+
 #include "app/app_context.h"
 #include "app/artwork.h"
 #include "app/focus_frame.h"
 #include "app/help_topics.h"
 #include "app/picture_button.h"
+#include "app/return_chain.h"
 #include "app/screen_parts.h"
 #include "app/screens.h"
 #include "costs/cost_file.h"
+#include "costs/year_field.h"
 #include "records/text_rules.h"
 
 #include <QKeyEvent>
@@ -16,41 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The year: digits only; Return goes to the open button.
-class YearKeys : public QObject {
-public:
-    YearKeys(QLineEdit* field, QWidget* next) : QObject(field), m_next(next) { field->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            m_next->setFocus(Qt::TabFocusReason);
-            return true;
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return false;
-        default:
-            break;
-        }
-        const QString typed = key->text();
-        const bool digit = typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9' &&
-                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        return !digit;
-    }
-
-private:
-    QWidget* m_next;
-};
 
 QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
     return screen_parts::box(parent, name, r, Qt::white);
@@ -123,12 +91,12 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
     caption(panel, QStringLiteral("Anno:"), QRect(28, 548, 60, 40), 12, true);
     m_year = new QLineEdit(panel);
     m_year->setObjectName(QStringLiteral("txtAnnoConsumi"));
-    m_year->setMaxLength(4);
     m_year->setAlignment(Qt::AlignCenter);
     m_year->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
     m_year->setGeometry(90, 551, 80, 34);
     addFocusFrame(m_year, 4);
-    new YearKeys(m_year, openYearButton);
+    makeYearField(m_year);
+    chainReturn({m_year, openYearButton}, false); // Return goes to the open button
 
     whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 626, 978, 56));
     auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(32, 32), art::Glyph::Help),

@@ -1,4 +1,4 @@
-#include "analysis/year_field.h"
+#include "costs/year_field.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
