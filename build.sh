@@ -39,13 +39,15 @@ run_tests() {
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
 }
 
-# The run data folder survives rebuilds; it is seeded once with what ships with the program.
+# The run data folder survives rebuilds. The password store is seeded once (the user may change
+# the password); the user guide is the program's own and follows every build.
 seed_data_dir() {
     local data=$1
     mkdir -p "$data"
-    for f in unins000.dll Guida.pdf; do
-        if [ ! -e "$data/$f" ] && [ -e "$ROOT/build/$f" ]; then cp "$ROOT/build/$f" "$data/$f"; fi
-    done
+    if [ ! -e "$data/unins000.dll" ] && [ -e "$ROOT/build/unins000.dll" ]; then
+        cp "$ROOT/build/unins000.dll" "$data/unins000.dll"
+    fi
+    if [ -e "$ROOT/build/Guida.pdf" ]; then cp "$ROOT/build/Guida.pdf" "$data/Guida.pdf"; fi
 }
 
 case "${1:-}" in
