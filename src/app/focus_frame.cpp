@@ -1,6 +1,7 @@
 #include "app/focus_frame.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -13,6 +14,8 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        if (!m_frame) // stacked under its field, the frame is destroyed first
+            return false;
         if (event->type() == QEvent::FocusIn)
             m_frame->show();
         else if (event->type() == QEvent::FocusOut)
@@ -21,7 +24,7 @@ protected:
     }
 
 private:
-    QWidget* m_frame;
+    QPointer<QWidget> m_frame;
 };
 
 } // namespace

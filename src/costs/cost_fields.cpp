@@ -61,7 +61,8 @@ protected:
             return keyPress(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::Wheel) // the wheel would change the value past the list
             return true;
-        if (event->type() == QEvent::FocusOut && watched == m_field &&
+        // qobject_cast fails on a field already half destroyed, which still loses the focus.
+        if (event->type() == QEvent::FocusOut && qobject_cast<QComboBox*>(watched) == m_field &&
             isRealLeave(static_cast<QFocusEvent*>(event)) && !m_listed(m_field->currentText()))
             m_field->setEditText(QString());
         return false;
@@ -103,7 +104,7 @@ public:
     explicit AmountField(QLineEdit* field) : QObject(field), m_field(field) { field->installEventFilter(this); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const int k = key->key();
@@ -116,7 +117,8 @@ protected:
                                   !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
             return !accepted;
         }
-        if (event->type() == QEvent::FocusOut && isRealLeave(static_cast<QFocusEvent*>(event)))
+        if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched) &&
+            isRealLeave(static_cast<QFocusEvent*>(event)))
             m_field->setText(cost_rules::normaliseAmount(m_field->text(), cost_rules::AmountForm::Leaving));
         return false;
     }

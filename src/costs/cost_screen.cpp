@@ -223,6 +223,7 @@ void CostScreen::buildSections(QWidget* panel) {
             if (place.kind == Kind::Amount) {
                 edit->setMaxLength(32767); // the typing limit is the amount rule's own
                 cost_fields::makeAmountField(edit);
+                edit->setText(QStringLiteral("0,00"));
                 m_amount = edit;
             } else if (place.kind == Kind::Plate) {
                 cost_fields::makeCapitalsField(edit);

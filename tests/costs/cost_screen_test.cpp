@@ -523,6 +523,28 @@ private slots:
         QCOMPARE(stored[1][C::Marca], QStringLiteral("Marca 2"));
     }
 
+    // The fields' frames and leave rules must not act on widgets already being destroyed.
+    void programEnds_withTheFocusInAFramedField_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("list field") << "txtVeicolo";
+        QTest::newRow("month") << "txtMese";
+        QTest::newRow("amount") << "txtImporto";
+        QTest::newRow("plate") << "txtTarga";
+    }
+    void programEnds_withTheFocusInAFramedField() {
+        QFETCH(QString, field);
+        {
+            AppHarness app;
+            openYear(app, QStringLiteral("2014"));
+            // Hidden while it keeps the keyboard: the screen goes with the focus still inside.
+            app.screen(kCosts)->hide();
+            AppHarness::activate(app.screen(kCosts));
+            control(app, field)->setFocus();
+            QCOMPARE(AppHarness::focused(), control(app, field));
+        }
+        QVERIFY(true); // reached without a crash
+    }
+
     void statusLine_hints() {
         AppHarness app;
         openYear(app, QStringLiteral("2014"));
