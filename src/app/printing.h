@@ -17,6 +17,9 @@ public:
     // Opens the preview window; `render` draws every page on the printer it is given.
     virtual void preview(QWidget* parent, const QString& title,
                          const std::function<void(QPrinter&)>& render) = 0;
+    // Called before each further document that a command prints on the same printer (one
+    // document per copy). A real printer makes every begin-end its own job already.
+    virtual void nextDocument(QPrinter&) {}
 };
 
 class DialogPrinting : public Printing {

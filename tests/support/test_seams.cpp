@@ -21,11 +21,18 @@ bool PdfPrinting::choosePrinter(QPrinter& printer, QWidget*) {
     return accept;
 }
 
-void PdfPrinting::preview(QWidget*, const QString& title, const std::function<void(QPrinter&)>& render) {
+void PdfPrinting::preview(QWidget*, const QString& title,
+                          const std::function<void(QPrinter&)>& render) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     Job job{QStringLiteral("preview"), title, nextPdf(), 1};
     printer.setOutputFileName(job.pdf);
     render(printer);
+    jobs.append(job);
+}
+
+void PdfPrinting::nextDocument(QPrinter& printer) {
+    Job job{QStringLiteral("print"), printer.docName(), nextPdf(), printer.copyCount()};
+    printer.setOutputFileName(job.pdf);
     jobs.append(job);
 }

@@ -39,6 +39,8 @@ public:
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
     void preview(QWidget* parent, const QString& title,
                  const std::function<void(QPrinter&)>& render) override;
+    // Each further document goes to a PDF of its own, recorded as one more print job.
+    void nextDocument(QPrinter& printer) override;
 
     // The print dialog's answers in order: true prints, false cancels. Empty: print.
     QQueue<bool> printAnswers;
