@@ -10,6 +10,7 @@
 #include "app/status_hints.h"
 #include "costs/cost_export.h"
 #include "costs/cost_fields.h"
+#include "costs/cost_printout.h"
 #include "costs/cost_file.h"
 #include "costs/cost_rules.h"
 #include "costs/cost_search_screen.h"
@@ -181,6 +182,7 @@ void CostScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdSospese", [this] { (new UnpaidListScreen(m_ctx, this))->present(); });
     connectTool("cmdImporta", [this] { importVehicle(); });
     connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
+    connectTool("cmdStampa", [this] { cost_printout::print(m_ctx, this); });
     connectTool("cmdPrimo", [this] { browse(Browse::First); });
     connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
     connectTool("cmdAvanti", [this] { browse(Browse::Next); });

@@ -5,6 +5,7 @@
 #include "costs/cost_printout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -12,31 +13,34 @@ namespace {
 
 const QString kAsk = QStringLiteral("Si vuole stampare la presente scheda?");
 
-// The cost screen's fields as the printout finds them: by name.
-class CostFields : public QWidget {
-public:
-    explicit CostFields(const QMap<QString, QString>& values, bool paid = false) {
-        for (const char* name :
-             {"txtGiorno", "txtMese", "txtLuogo", "txtVeicolo", "txtMarca", "txtModello",
-              "txtTarga", "txtCausale", "txtDescrizione", "txtModalita", "txtEstremi", "txtImporto",
-              "txtPagatore", "txtRecPagatore", "txtBeneficiario", "txtRecBeneficiario",
-              "txtConducente", "txtRecapito", "txtNote"}) {
-            auto* edit = new QLineEdit(this);
-            edit->setObjectName(QString::fromLatin1(name));
-            edit->setText(values.value(QString::fromLatin1(name)));
-        }
-        auto* year = new QLabel(values.value(QStringLiteral("lblAnno")), this);
-        year->setObjectName(QStringLiteral("lblAnno"));
-        auto* box = new QCheckBox(QStringLiteral("Saldato"), this);
-        box->setObjectName(QStringLiteral("chkSaldato"));
-        box->setChecked(paid);
+const QString kCosts = QStringLiteral("frmCosti");
+
+// The cost entry screen on a year, cleared, and then `values` typed into its fields (not saved).
+void openCostScreen(AppHarness& app, const QMap<QString, QString>& values = {}, bool paid = false) {
+    app.openArea(QStringLiteral("frmMenuCosti"));
+    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))
+        ->setText(QStringLiteral("2014"));
+    AppHarness::click(
+        app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        QWidget* w = app.control(kCosts, it.key());
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->setText(it.value());
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            c->setEditText(it.value());
+        else
+            QFAIL(qPrintable(it.key()));
     }
-};
+    app.control<QCheckBox>(kCosts, QStringLiteral("chkSaldato"))->setChecked(paid);
+}
+
+void printFromScreen(AppHarness& app) {
+    AppHarness::click(app.control(kCosts, QStringLiteral("cmdStampa")));
+}
 
 const QMap<QString, QString> kEntry{
     {QStringLiteral("txtGiorno"), QStringLiteral("05")},
     {QStringLiteral("txtMese"), QStringLiteral("Marzo")},
-    {QStringLiteral("lblAnno"), QStringLiteral("2014")},
     {QStringLiteral("txtLuogo"), QStringLiteral(" Vestrano ")},
     {QStringLiteral("txtVeicolo"), QStringLiteral("Autovettura")},
     {QStringLiteral("txtMarca"), QStringLiteral("Fiat")},
@@ -94,23 +98,24 @@ private slots:
 
     // Separators stay when the parts around them are empty.
     void emptyEntry_keepsTheSeparators() {
-        CostFields screen({});
+        AppHarness app;
+        openCostScreen(app);
         QStringList values;
-        for (const auto& line : cost_printout::lines(screen))
+        for (const auto& line : cost_printout::lines(*app.screen(kCosts)))
             values << line.value;
         QCOMPARE(values,
-                 (QStringList{QStringLiteral("  "), QString(), QStringLiteral("  "), QString(),
-                              QString(), QString(), QString(), QString(), QStringLiteral("€ "),
+                 (QStringList{QStringLiteral("  2014"), QString(), QStringLiteral("  "), QString(),
+                              QString(), QString(), QString(), QString(), QStringLiteral("€ 0,00"),
                               QStringLiteral("  Tel. "), QStringLiteral("  Tel. "),
                               QStringLiteral("  Tel. "), QStringLiteral("No"), QString()}));
     }
 
     void twoCopies_areTwoDocumentsOfTheWholeCard() {
         AppHarness app;
-        CostFields screen(kEntry, true);
+        openCostScreen(app, kEntry, true);
         app.dialogs().queue(true);
         app.dialogs().queue(QStringLiteral("2"));
-        cost_printout::print(app.context(), &screen);
+        printFromScreen(app);
         QCOMPARE(app.dialogs().prompts().size(), 2);
         QCOMPARE(app.dialogs().prompts()[0].kind, QStringLiteral("question"));
         QCOMPARE(app.dialogs().prompts()[0].text, kAsk);
@@ -150,10 +155,10 @@ private slots:
     // height.
     void lines_standAtTheirIndents() {
         AppHarness app;
-        CostFields screen(kEntry);
+        openCostScreen(app, kEntry);
         app.dialogs().queue(true);
         app.dialogs().queue(QStringLiteral("1"));
-        cost_printout::print(app.context(), &screen);
+        printFromScreen(app);
         const QList<pdf::Word> words = pdf::words(app.printing().jobs.at(0).pdf);
         QMap<QString, QRectF> at;
         for (const pdf::Word& w : words)
@@ -189,11 +194,11 @@ private slots:
         QFETCH(bool, dialogShown);
         QFETCH(bool, dialogAccepts);
         AppHarness app;
-        CostFields screen(kEntry);
+        openCostScreen(app, kEntry);
         for (const QVariant& a : answers)
             app.dialogs().queue(a);
         app.printing().printAnswers.enqueue(dialogAccepts);
-        cost_printout::print(app.context(), &screen);
+        printFromScreen(app);
         QCOMPARE(app.dialogs().prompts().size(), prompts);
         QCOMPARE(app.printing().jobs.size(), dialogShown ? 1 : 0);
         for (const auto& job : app.printing().jobs)
