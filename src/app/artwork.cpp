@@ -168,15 +168,15 @@ QPixmap glyph(QSize size, Glyph kind) {
     case Glyph::New: symbol = QStringLiteral("＋"); plate = QColor(0x2E, 0x9D, 0x4A); break;
     case Glyph::Duplicate: break; // drawn below
     case Glyph::Save: symbol = QStringLiteral("✔"); plate = QColor(0x2E, 0x9D, 0x4A); break;
-    case Glyph::Find: symbol = QStringLiteral("⌕"); break;
+    case Glyph::Find: break; // drawn below
     case Glyph::Attach: symbol = QStringLiteral("✎"); break;
     case Glyph::First:
     case Glyph::Previous:
     case Glyph::Next:
     case Glyph::Last: break; // drawn below
-    case Glyph::Export: symbol = QStringLiteral("⇪"); plate = QColor(0x1E, 0x7B, 0x45); break;
+    case Glyph::Export: plate = QColor(0x1E, 0x7B, 0x45); break; // drawn below
     case Glyph::Slideshow: break; // drawn below
-    case Glyph::Print: symbol = QStringLiteral("⎙"); break;
+    case Glyph::Print: break; // drawn below
     case Glyph::Preview: symbol = QStringLiteral("◉"); break;
     case Glyph::Unpaid: symbol = QStringLiteral("€"); plate = QColor(0xC0, 0x70, 0x10); break;
     case Glyph::Chart: symbol = QStringLiteral("▤"); break;
@@ -236,6 +236,32 @@ QPixmap glyph(QSize size, Glyph kind) {
         p.setBrush(Qt::white);
         triangle(0.42, 0.62, true);
         break;
+    case Glyph::Find: {
+        const qreal lw = std::max<qreal>(2, w / 11);
+        p.setPen(QPen(Qt::white, lw, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(x0 + 0.22 * w, y0 + 0.2 * h, 0.4 * w, 0.4 * h));
+        p.drawLine(QPointF(x0 + 0.56 * w, y0 + 0.56 * h), QPointF(x0 + 0.78 * w, y0 + 0.78 * h));
+        break;
+    }
+    case Glyph::Print:
+        p.drawRect(QRectF(x0 + 0.32 * w, y0 + 0.18 * h, 0.36 * w, 0.2 * h));        // paper in
+        p.drawRoundedRect(QRectF(x0 + 0.18 * w, y0 + 0.38 * h, 0.64 * w, 0.3 * h), 3, 3); // body
+        p.setBrush(plate);
+        p.drawRect(QRectF(x0 + 0.3 * w, y0 + 0.56 * h, 0.4 * w, 0.08 * h));          // slot
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(x0 + 0.32 * w, y0 + 0.64 * h, 0.36 * w, 0.18 * h));        // paper out
+        break;
+    case Glyph::Export: {
+        p.setPen(QPen(Qt::white, std::max<qreal>(1.5, w / 16)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(x0 + 0.2 * w, y0 + 0.36 * h, 0.44 * w, 0.44 * h));
+        p.setPen(QPen(Qt::white, std::max<qreal>(2, w / 12), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x0 + 0.42 * w, y0 + 0.58 * h), QPointF(x0 + 0.78 * w, y0 + 0.22 * h));
+        p.drawLine(QPointF(x0 + 0.56 * w, y0 + 0.22 * h), QPointF(x0 + 0.78 * w, y0 + 0.22 * h));
+        p.drawLine(QPointF(x0 + 0.78 * w, y0 + 0.22 * h), QPointF(x0 + 0.78 * w, y0 + 0.44 * h));
+        break;
+    }
     default: break;
     }
     return pm;
