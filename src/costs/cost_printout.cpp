@@ -1,5 +1,7 @@
 #include "costs/cost_printout.h"
 
+#include "reports/print_copies.h"
+
 #include "app/app_context.h"
 #include "app/formats.h"
 #include "records/text_rules.h"
@@ -67,14 +69,7 @@ QList<Line> lines(const QWidget& s) {
 }
 
 int copiesFromAnswer(const QString& answer) {
-    if (text::isBlank(answer))
-        return 1;
-    for (const QChar c : answer)
-        if (c < u'0' || c > u'9')
-            return 1;
-    bool ok = false;
-    const int copies = answer.toInt(&ok);
-    return ok ? copies : 1;
+    return copiesTyped(answer);
 }
 
 bool drawDocument(QPrinter& printer, const QList<Line>& lines, const QDateTime& printedAt) {
@@ -133,7 +128,7 @@ void print(AppContext& ctx, QWidget* costScreen) {
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Scheda costi sostenuti"));
-    printer.setCopyCount(copiesFromAnswer(*answer));
+    printer.setCopyCount(cost_printout::copiesFromAnswer(*answer));
     if (!ctx.printing->choosePrinter(printer, costScreen))
         return;
     printer.setResolution(kResolution);

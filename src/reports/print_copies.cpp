@@ -2,7 +2,7 @@
 
 #include "records/text_rules.h"
 
-int copiesFromAnswer(const QString& answer) {
+int copiesTyped(const QString& answer) {
     if (text::isBlank(answer))
         return 1;
     for (const QChar c : answer)
@@ -10,5 +10,5 @@ int copiesFromAnswer(const QString& answer) {
             return 1;
     bool ok = false;
     const int copies = answer.toInt(&ok);
-    return ok && copies > 0 ? copies : 1;
+    return ok ? copies : 1;
 }

@@ -2,7 +2,12 @@
 
 #include <QString>
 
-// The number of copies typed into the copies box, as the print dialog is to propose it.
-// Anything but plain digits (blanks included), an empty text, zero or a number too large to
-// count gives 1.
-int copiesFromAnswer(const QString& answer);
+// The number typed into a copies box: plain digits give their number (zero included); anything
+// else (blanks included), an empty text or a number too large to count gives 1.
+int copiesTyped(const QString& answer);
+
+// The statistics printout's rule: as copiesTyped, but zero copies also gives 1.
+inline int copiesFromAnswer(const QString& answer) {
+    const int copies = copiesTyped(answer);
+    return copies > 0 ? copies : 1;
+}
