@@ -5,6 +5,10 @@
 Screens::Screens() = default;
 
 Screens::~Screens() {
+    // Hidden first, while every screen is whole: hiding moves the keyboard focus, and the
+    // focus handlers of a screen must not run while it is half destroyed.
+    for (auto it = m_order.rbegin(); it != m_order.rend(); ++it)
+        (*it)->hide();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it)
         delete *it;
 }
