@@ -1,6 +1,7 @@
 #include "analysis/stats_screen.h"
 
 #include "analysis/monthly_costs.h"
+#include "app/return_chain.h"
 #include "app/screen_parts.h"
 #include "costs/year_field.h"
 #include "app/app_context.h"
@@ -54,26 +55,6 @@ void fitToWidth(QLabel* label, int pointSize) {
     label->setFont(font);
 }
 
-// Return in the year field hands the focus to Apri.
-class ReturnTo : public QObject {
-public:
-    ReturnTo(QWidget* field, QWidget* next) : QObject(field), m_next(next) { field->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        m_next->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-
-private:
-    QWidget* m_next;
-};
-
 } // namespace
 
 StatsScreen::StatsScreen(AppContext& ctx)
@@ -107,7 +88,7 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     addFocusFrame(m_year, 4);
 
     m_open = button(m_yearPanel, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(437, 385, 120, 40));
-    new ReturnTo(m_year, m_open);
+    chainReturn({m_year, m_open}, false); // Return in the year field hands the focus to Apri
     connect(m_open, &QPushButton::clicked, this, &StatsScreen::openYear);
 
     auto* help = makePictureButton(m_yearPanel, QStringLiteral("imgGuida"), art::glyph(QSize(24, 24), art::Glyph::Help),
