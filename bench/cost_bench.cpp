@@ -3,6 +3,7 @@
 // the same file in the same run, with the peak memory they reach; then saving (append and
 // update in place) and browsing on the large year against the same actions on a new one.
 // Usage: cost_bench [entries] [runs]   (default 100000 entries, 9 runs; offscreen)
+#include "bench_timing.h"
 #include "cost_generator.h"
 
 #include "support/app_harness.h"
@@ -23,6 +24,9 @@
 #include <functional>
 #include <vector>
 
+using bench::medianMs;
+using bench::settle;
+
 namespace {
 
 const QString kCosts = QStringLiteral("frmCosti");
@@ -36,24 +40,6 @@ double peakMb() {
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
     return 0;
-}
-
-double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& timed) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer t;
-        t.start();
-        timed();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void settle() {
-    QCoreApplication::processEvents();
 }
 
 void openYear(AppHarness& app, const QString& year) {

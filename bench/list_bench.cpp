@@ -3,6 +3,7 @@
 // each against one plain read of the same file in the same run; then a list of many rows
 // filled and searched with Trova.
 // Usage: list_bench [cards] [rows] [runs]   (default 10000 cards, 100000 rows, 7 runs; offscreen)
+#include "bench_timing.h"
 #include "vehicle_generator.h"
 
 #include "support/app_harness.h"
@@ -25,25 +26,10 @@
 #include <functional>
 #include <vector>
 
+using bench::medianMs;
+using bench::settle;
+
 namespace {
-
-double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& timed) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer t;
-        t.start();
-        timed();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void settle() {
-    QCoreApplication::processEvents(); // layout and paint, as the user would see it
-}
 
 void report(const char* what, double ms, double plainRead) {
     std::printf("%-34s %8.2f ms   %5.2f x plain read   %s\n", what, ms, ms / plainRead,
