@@ -1,8 +1,9 @@
 // Developer tool: opens one area screen as the user would reach it and saves a picture of it.
 // Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png   (works with QT_QPA_PLATFORM=offscreen)
 #include "app/app_context.h"
-#include "app/area_screen.h"
-#include "app/program.h"
+#include "reports/dialog_printing.h"
+#include "ui/area_screen.h"
+#include "program/program.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
 #include "app/app_context.h"
+#include "reports/dialog_printing.h"
 #include "app/formats.h"
-#include "app/area_screen.h"
-#include "app/program.h"
+#include "ui/area_screen.h"
+#include "program/program.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,11 +2,12 @@
 // from the program itself.
 // Usage: make_guide OUTPUT.pdf
 #include "app/app_context.h"
+#include "reports/dialog_printing.h"
 #include "app/formats.h"
-#include "app/help_screens.h"
-#include "app/help_topics.h"
-#include "app/program.h"
-#include "app/screens.h"
+#include "help/help_screens.h"
+#include "help/help_topics.h"
+#include "program/program.h"
+#include "ui/screens.h"
 #include "vehicles/vehicle_card_screen.h"
 #include "vehicles/vehicle_photo.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialog_screen.h"
+#include "ui/dialog_screen.h"
 
 class QLabel;
 class QLineEdit;

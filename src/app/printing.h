@@ -21,10 +21,3 @@ public:
     // document per copy). A real printer makes every begin-end its own job already.
     virtual void nextDocument(QPrinter&) {}
 };
-
-class DialogPrinting : public Printing {
-public:
-    bool choosePrinter(QPrinter& printer, QWidget* parent) override;
-    void preview(QWidget* parent, const QString& title,
-                 const std::function<void(QPrinter&)>& render) override;
-};

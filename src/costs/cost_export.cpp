@@ -1,8 +1,8 @@
 #include "costs/cost_export.h"
 
 #include "app/app_context.h"
-#include "app/area_screen.h"
-#include "app/screens.h"
+#include "ui/area_screen.h"
+#include "ui/screens.h"
 #include "costs/cost_record.h"
 #include "records/text_rules.h"
 #include "vehicle_output/export_screen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/area_screen.h"
+#include "ui/area_screen.h"
 #include "costs/cost_record.h"
 #include "records/browse_step.h"
 

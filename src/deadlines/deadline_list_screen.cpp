@@ -1,8 +1,8 @@
 #include "deadlines/deadline_list_screen.h"
 
 #include "app/app_context.h"
-#include "app/screen_parts.h"
-#include "app/artwork.h"
+#include "ui/screen_parts.h"
+#include "ui/artwork.h"
 #include "app/formats.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"

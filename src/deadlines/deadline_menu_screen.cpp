@@ -1,8 +1,8 @@
 #include "deadlines/deadline_menu_screen.h"
 
-#include "app/artwork.h"
-#include "app/help_topics.h"
-#include "app/picture_button.h"
+#include "ui/artwork.h"
+#include "help/help_topics.h"
+#include "ui/picture_button.h"
 #include "deadlines/deadline_list_screen.h"
 
 #include <QLabel>

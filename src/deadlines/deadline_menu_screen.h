@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/area_screen.h"
+#include "ui/area_screen.h"
 #include "deadlines/deadline_rule.h"
 
 // frmMenuScadenze: the deadline menu, opening the four lists of vehicles falling due.

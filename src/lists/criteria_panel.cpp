@@ -1,8 +1,8 @@
 #include "lists/criteria_panel.h"
 
-#include "app/artwork.h"
-#include "app/focus_frame.h"
-#include "app/return_chain.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "ui/return_chain.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "lists/find_in_list.h"
 
 #include "app/app_context.h"
-#include "app/return_chain.h"
+#include "ui/return_chain.h"
 #include "lists/result_list.h"
 #include "records/text_rules.h"
 

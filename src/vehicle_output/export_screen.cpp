@@ -1,9 +1,9 @@
 #include "vehicle_output/export_screen.h"
 
 #include "app/app_context.h"
-#include "app/artwork.h"
-#include "app/picture_button.h"
-#include "app/status_hints.h"
+#include "ui/artwork.h"
+#include "ui/picture_button.h"
+#include "ui/status_hints.h"
 #include "records/record_file.h"
 #include "records/record_layout.h"
 #include "vehicle_output/export_grid_model.h"

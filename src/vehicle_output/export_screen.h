@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/dialog_screen.h"
-#include "app/help_topics.h"
+#include "ui/dialog_screen.h"
+#include "help/help_topics.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "vehicle_output/vehicle_printout_screen.h"
 
 #include "app/app_context.h"
-#include "app/picture_box.h"
+#include "ui/picture_box.h"
 #include "reports/report_output.h"
 #include "vehicle_output/vehicle_card_report.h"
 #include "vehicles/vehicle_record.h"

@@ -1,10 +1,10 @@
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include "app/app_context.h"
-#include "app/screen_parts.h"
-#include "app/control_text.h"
+#include "ui/screen_parts.h"
+#include "ui/control_text.h"
 #include "app/formats.h"
-#include "app/screens.h"
+#include "ui/screens.h"
 #include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"

@@ -1,11 +1,11 @@
 #include "vehicles/attachments_dialog.h"
 
 #include "app/app_context.h"
-#include "app/artwork.h"
+#include "ui/artwork.h"
 #include "app/formats.h"
-#include "app/gradient.h"
-#include "app/info_artwork.h"
-#include "app/picture_button.h"
+#include "ui/gradient.h"
+#include "help/info_artwork.h"
+#include "ui/picture_button.h"
 #include "records/text_rules.h"
 #include "vehicles/attachment_files.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/formats.h"
-#include "app/gradient.h"
+#include "ui/gradient.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

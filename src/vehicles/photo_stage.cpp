@@ -1,7 +1,7 @@
 #include "vehicles/photo_stage.h"
 
-#include "app/gradient.h"
-#include "app/picture_box.h"
+#include "ui/gradient.h"
+#include "ui/picture_box.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "vehicles/photo_zoom_dialog.h"
 
-#include "app/picture_box.h"
+#include "ui/picture_box.h"
 
 PhotoZoomDialog::PhotoZoomDialog(AppContext& ctx, QWidget* opener)
     : PhotoStage(ctx, opener, QStringLiteral("frmZoom"),

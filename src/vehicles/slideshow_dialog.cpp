@@ -2,8 +2,8 @@
 
 #include "app/app_context.h"
 #include "app/formats.h"
-#include "app/info_artwork.h"
-#include "app/picture_box.h"
+#include "help/info_artwork.h"
+#include "ui/picture_box.h"
 #include "records/text_rules.h"
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"

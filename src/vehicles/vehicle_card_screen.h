@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/area_screen.h"
+#include "ui/area_screen.h"
 #include "records/browse_step.h"
 #include "vehicles/vehicle_record.h"
 

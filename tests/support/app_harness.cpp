@@ -1,8 +1,8 @@
 #include "support/app_harness.h"
 
-#include "app/area_screen.h"
-#include "app/password_store.h"
-#include "app/screens.h"
+#include "ui/area_screen.h"
+#include "login/password_store.h"
+#include "ui/screens.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/app_context.h"
-#include "app/program.h"
+#include "program/program.h"
 #include "support/record_fixtures.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_seams.h"

@@ -2,7 +2,7 @@
 #include "support/pdf_reader.h"
 #include "support/test_registry.h"
 
-#include "app/picture_box.h"
+#include "ui/picture_box.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "lists/result_list.h"
 #include "vehicle_output/vehicle_search.h"
 #include "vehicle_output/vehicle_search_screen.h"
-#include "app/picture_box.h"
+#include "ui/picture_box.h"
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"
 

@@ -1,7 +1,7 @@
 #include "support/app_harness.h"
 #include "support/test_registry.h"
 
-#include "app/picture_box.h"
+#include "ui/picture_box.h"
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"
 

@@ -1,0 +1,232 @@
+#include "help/help_topics.h"
+
+#include <QStringList>
+
+// The words of the help screen and of the user guide.
+namespace help {
+
+namespace {
+
+QString paragraphs(std::initializer_list<const char*> parts) {
+    QStringList out;
+    for (const char* p : parts)
+        out.append(QString::fromUtf8(p));
+    return out.join(QStringLiteral("\r\n\r\n"));
+}
+
+const char* const kCostsFirst =
+    "L'app Costi sostenuti è un registro delle spese giornaliere relative a ciascun automezzo che consente di "
+    "ottenere un estratto conto degli esborsi in base alla causale e all'intervallo di tempo specificato.";
+
+} // namespace
+
+QList<Topic> allTopics() {
+    return {Topic::MainMenu,   Topic::VehicleCard, Topic::VehicleExport, Topic::Deadlines,
+            Topic::Costs,      Topic::CostExport,  Topic::CostSummary,   Topic::Statistics};
+}
+
+QString title(Topic topic) {
+    switch (topic) {
+    case Topic::MainMenu:
+        return QStringLiteral("Uno sguardo a Vestrano 3.0");
+    case Topic::VehicleCard:
+        return QStringLiteral("App Parco Automezzi");
+    case Topic::Deadlines:
+        return QStringLiteral("App Scadenze Imminenti");
+    case Topic::Costs:
+        return QStringLiteral("App Costi sostenuti");
+    case Topic::CostSummary:
+        return QStringLiteral("App Riepilogo costi sostenuti");
+    case Topic::Statistics:
+        return QStringLiteral("App Statistiche costi mensili");
+    case Topic::VehicleExport:
+        return QStringLiteral("Esportazione archivio veicoli in Excel");
+    case Topic::CostExport:
+        return QStringLiteral("Esportazione archivio costi sostenuti in Excel");
+    }
+    return {};
+}
+
+QString text(Topic topic) {
+    switch (topic) {
+    case Topic::MainMenu:
+        return paragraphs({
+            "Vestrano 3.0 è un software studiato per archiviare i dati relativi ad ogni mezzo del proprio parco auto "
+            "e tenere sotto controllo tutti i costi riguardanti gli interventi di manutenzione o riparazione degli "
+            "automezzi nonché il pagamento delle tasse automobilistiche.",
+            "La schermata principale presenta tre ambienti di lavoro, ciascuno con il proprio pulsante: Parco "
+            "Automezzi, Scadenze Imminenti e Costi sostenuti. In ogni ambiente il pulsante Guida apre le istruzioni "
+            "relative alla schermata in cui ci si trova.",
+            "L'app Parco Automezzi permette di creare una dettagliata scheda descrittiva di ogni mezzo della propria "
+            "flotta, corredata di foto e di un massimo di tre documenti allegati, ad esempio la copia digitalizzata "
+            "del libretto di circolazione o della polizza assicurativa. Le schede si possono sfogliare, cercare, "
+            "duplicare, stampare ed esportare in un foglio di lavoro di Microsoft Excel; lo slide show presenta a "
+            "tutto schermo le foto di tutti i veicoli.",
+            "L'app Scadenze Imminenti consente di monitorare, per ciascun veicolo, le scadenze relative alla "
+            "revisione, al tagliando, al rinnovo dell'assicurazione e al pagamento del bollo sulla base dei dati "
+            "inseriti nell'archivio del parco automezzi. Per ogni tipo di scadenza un elenco riporta i veicoli la cui "
+            "scadenza è già trascorsa o cade entro i prossimi 7 giorni.",
+            "L'app Costi sostenuti è un registro delle spese giornaliere relative a ciascun automezzo. Le spese di "
+            "ogni anno solare sono conservate in un archivio distinto; per ciascun anno è possibile consultare "
+            "l'elenco dei pagamenti ancora da saldare, il riepilogo delle spese per periodo, targa e causale e i "
+            "grafici statistici dei costi mensili.",
+            "Tutti i dati sono conservati nella cartella del programma: l'archivio dei veicoli, un archivio dei costi "
+            "per ogni anno, la cartella delle foto (Autoparco) e quella dei documenti allegati (Documenti_Allegati). "
+            "Per utilizzare Vestrano 3.0 su più computer di una rete locale è sufficiente collocare il programma in "
+            "una cartella condivisa e avviarlo da ciascuna postazione: ogni copia vede le schede registrate dalle "
+            "altre alla successiva operazione. Chi utilizza il programma deve disporre dei permessi di scrittura "
+            "nella cartella condivisa.",
+            "Per lo stesso motivo il programma può essere copiato, insieme ai suoi archivi, su una chiavetta USB e "
+            "utilizzato su qualsiasi computer senza alcuna installazione: basta avviarlo dalla chiavetta. Per "
+            "conservare una copia di sicurezza dei dati è sufficiente copiare l'intera cartella del programma.",
+            "L'accesso al programma è protetto da una password, richiesta a ogni avvio; le lettere maiuscole e "
+            "minuscole non vengono distinte. Per cambiarla, premere nella schermata di accesso il pulsante per il "
+            "cambio della password, digitare la password attuale e poi due volte la nuova password. Si consiglia di "
+            "scegliere una password facile da ricordare ma difficile da indovinare e di non comunicarla a persone non "
+            "autorizzate.",
+        });
+    case Topic::VehicleCard:
+        return paragraphs({
+            "L'app Parco Automezzi permette di creare una dettagliata scheda descrittiva di ogni mezzo della propria "
+            "flotta corredata di foto in cui registrare il tipo di veicolo, la destinazione e l'uso, la marca e il "
+            "modello, il numero di targa e di telaio, l'anno di immatricolazione, il colore, il tipo di pneumatici "
+            "montati, lo stato del veicolo, il tipo di alimentazione (benzina, diesel, elettricità, GPL, ibrida, "
+            "metano), i cavalli fiscali o kW, la cilindrata, i chilometri percorsi e la data in cui è stata "
+            "effettuata la lettura, il numero di posti, la portata massima e la classe di compatibilità ambientale.",
+            "Nella scheda si possono inoltre annotare la compagnia assicurativa con il suo recapito telefonico e "
+            "l'importo della polizza, gli incidenti subiti, il proprietario, l'autista e il meccanico con i rispettivi "
+            "numeri di telefono, le date di scadenza della revisione, del tagliando, dell'assicurazione e del bollo e, "
+            "infine, delle note libere.",
+            "Per creare una nuova scheda premere il pulsante Nuovo, compilare i campi e premere Salva. Il tipo di "
+            "veicolo, la marca, il modello e la targa sono obbligatori: se uno di questi campi è vuoto il programma "
+            "lo segnala e la scheda non viene salvata. Il tasto Invio sposta il cursore sul campo successivo; la targa "
+            "viene scritta automaticamente in lettere maiuscole. Per aggiornare una scheda già archiviata, "
+            "richiamarla con i pulsanti di scorrimento (prima, precedente, successiva, ultima) o con la ricerca, "
+            "modificarne i dati e premere Salva. Il numero visualizzato tra le frecce indica la posizione della "
+            "scheda in archivio.",
+            "Per associare una foto al veicolo premere Carica foto e scegliere un'immagine in formato JPEG o Bitmap: "
+            "la foto viene archiviata insieme alla scheda quando si preme Salva. Gli altri pulsanti posti sotto la "
+            "foto consentono di salvarne una copia in una cartella a scelta, di toglierla dalla scheda e di "
+            "visualizzarla ingrandita a tutto schermo (un clic sulla foto chiude la finestra). Una scheda senza foto "
+            "mostra l'immagine predefinita di un'automobile.",
+            "Il pulsante Slide show mostra a tutto schermo, una dopo l'altra, le foto di tutti i veicoli in archivio, "
+            "cambiandole ogni 6 secondi e ricominciando dalla prima dopo l'ultima. Per terminare la presentazione è "
+            "sufficiente fare clic sulla foto.",
+            "Se la flotta comprende più veicoli simili, richiamare una scheda già archiviata e premere Duplica: i dati "
+            "restano sullo schermo e, dopo le opportune modifiche (ad esempio la targa e il numero di telaio), "
+            "premendo Salva vengono registrati in una nuova scheda. La nuova scheda non riprende la foto né i file "
+            "allegati dell'originale, che resta invariata.",
+            "Il pulsante Allega file apre una finestra in cui è possibile associare alla scheda fino a tre documenti "
+            "di qualsiasi tipo, ciascuno con la propria descrizione. Il pulsante Sfoglia... copia il file scelto nella "
+            "cartella Documenti_Allegati del programma; il pulsante Apri lo apre con il programma a cui è associato. "
+            "Premere Applica e chiudi e poi Salva per registrare le modifiche nella scheda.",
+            "Il pulsante Trova consente di cercare le schede in archivio indicando uno o più dati del veicolo, come la "
+            "targa, la marca o l'autista; facendo doppio clic su un veicolo dell'elenco dei risultati la sua scheda "
+            "viene visualizzata sullo schermo.",
+            "Le date di scadenza della revisione, del tagliando, dell'assicurazione e del bollo, così come la data di "
+            "lettura dei chilometri, si inseriscono con il calendario: premendo un tasto qualsiasi in uno di questi "
+            "campi si apre il calendario, si sceglie il giorno e si preme Importa; i tasti Canc e Backspace cancellano "
+            "la data. Queste date alimentano gli elenchi dell'app Scadenze Imminenti: dopo aver effettuato una "
+            "revisione o un tagliando, rinnovato l'assicurazione o pagato il bollo, è importante aggiornare la scheda "
+            "con la data della scadenza successiva.",
+            "I pulsanti Anteprima e Stampa consentono di visualizzare sullo schermo l'anteprima di stampa della "
+            "scheda, foto compresa, e di stamparla. Il pulsante Esporta archivio in Excel crea un foglio di lavoro "
+            "con tutti i veicoli registrati, che potrà essere aperto con qualsiasi software in grado di gestire i "
+            "file in formato XLS.",
+        });
+    case Topic::Deadlines:
+        return paragraphs({
+            "L'app Scadenze Imminenti consente di monitorare, per ciascun veicolo, le scadenze relative alla "
+            "revisione, al tagliando, al rinnovo dell'assicurazione e al pagamento del bollo sulla base dei dati "
+            "inseriti nell'archivio del parco automezzi.",
+            "Premendo uno dei quattro pulsanti arancioni (Revisione, Tagliando, Assicurazione, Bollo) si apre "
+            "l'elenco dei veicoli la cui scadenza del tipo scelto è già trascorsa oppure cade entro i prossimi 7 "
+            "giorni. Per ogni veicolo l'elenco riporta il tipo, la marca e il modello, la targa, la data di scadenza e "
+            "i chilometri percorsi.",
+            "Il pulsante Stampa stampa l'elenco visualizzato, con la data di stampa a piè di pagina; il pulsante "
+            "Chiudi riporta al menu delle scadenze.",
+            "Gli elenchi vengono ricavati ogni volta dall'archivio del parco automezzi e non conservano alcuna "
+            "informazione propria. Dopo aver provveduto a una scadenza, ad esempio dopo aver pagato il bollo, "
+            "richiamare la scheda del veicolo nell'app Parco Automezzi, inserire con il calendario la data della "
+            "scadenza successiva e premere Salva: il veicolo tornerà nell'elenco soltanto 7 giorni prima della nuova "
+            "scadenza.",
+        });
+    case Topic::Costs:
+        return paragraphs({
+            kCostsFirst,
+            "Per iniziare, digitare l'anno solare con quattro cifre nel campo Anno e premere Apri: si apre la "
+            "schermata delle schede costi di quell'anno. Ogni anno ha un proprio archivio, che viene creato "
+            "automaticamente alla prima registrazione.",
+            "Per registrare una spesa premere Nuovo, compilare i campi e premere Salva. Sono obbligatori la marca, il "
+            "modello e la targa del veicolo e la causale della spesa; il giorno e il mese si scelgono dagli elenchi e "
+            "l'importo si indica in euro, con la virgola come separatore dei decimali. Il tasto Invio sposta il "
+            "cursore sul campo successivo.",
+            "La casella Saldato indica se la spesa è già stata pagata. Il pulsante dei pagamenti da saldare apre "
+            "l'elenco delle spese dell'anno non ancora saldate: facendo doppio clic su una riga si richiama la scheda, "
+            "che potrà essere aggiornata una volta effettuato il pagamento.",
+            "I pulsanti di scorrimento permettono di sfogliare le schede dell'anno una alla volta. Il pulsante per "
+            "importare i dati del veicolo apre la ricerca nell'archivio del parco automezzi e copia nella scheda "
+            "costi il tipo, la marca, il modello, il colore, l'alimentazione e la targa del veicolo scelto, così da "
+            "non doverli digitare ogni volta.",
+            "Il pulsante Trova consente di cercare le schede costi dell'anno in base ai dati inseriti; il pulsante "
+            "Stampa stampa la scheda visualizzata e il pulsante Esporta crea un foglio di lavoro di Microsoft Excel "
+            "con tutte le schede dell'anno.",
+            "Dal menu dei costi si accede inoltre al riepilogo dei costi sostenuti, che elenca e somma le spese di un "
+            "periodo, eventualmente limitate a una targa e a una causale, e ai grafici statistici, che mostrano il "
+            "totale di ciascun mese dell'anno in un grafico a torta o a barre tridimensionali. Sia il riepilogo sia i "
+            "grafici possono essere stampati.",
+        });
+    case Topic::CostSummary:
+        return paragraphs({
+            "L'app Riepilogo costi sostenuti consente di ottenere il resoconto delle spese sostenute in un certo "
+            "intervallo di tempo.",
+            "Nella schermata di selezione indicare l'anno, la causale delle spese da considerare, la targa del "
+            "veicolo (che si può anche scegliere dall'archivio del parco automezzi con il pulsante posto accanto al "
+            "campo) e l'intervallo di tempo, cioè il giorno e il mese iniziali e quelli finali. Lasciando vuoto il "
+            "campo della causale vengono considerate tutte le causali; lasciando vuoto il campo della targa vengono "
+            "considerati tutti i veicoli.",
+            "Il riepilogo elenca, una per riga, le spese dell'intervallo che corrispondono ai criteri scelti e "
+            "riporta il totale complessivo degli importi. Per trovare una voce nell'elenco digitare una o più parole "
+            "e premere Trova.",
+            "Il pulsante Stampa stampa il riepilogo visualizzato, con l'intervallo di tempo e il totale.",
+        });
+    case Topic::Statistics:
+        return paragraphs({
+            "L'app Statistiche costi mensili consente di visualizzare e stampare grafici statistici dei costi "
+            "sostenuti in ciascun mese dell'anno per i veicoli della flotta automezzi.",
+            "Per iniziare, digitare l'anno solare con quattro cifre e premere Apri: il programma somma le spese "
+            "registrate in ciascun mese di quell'anno e mostra i dodici totali, arrotondati all'euro, in un grafico "
+            "a barre tridimensionali.",
+            "Il grafico può essere visualizzato anche a torta, che evidenzia il peso di ciascun mese sul totale "
+            "dell'anno; l'apposito pulsante passa da un tipo di grafico all'altro. Per esaminare un altro anno "
+            "tornare alla scelta dell'anno e indicarne uno diverso.",
+            "Il pulsante Stampa stampa il grafico visualizzato insieme agli importi di ciascun mese, nel numero di "
+            "copie indicato.",
+        });
+    case Topic::VehicleExport:
+        return paragraphs({
+            "Il pulsante Esporta archivio consente di esportare tutti i veicoli registrati nel parco automezzi in un "
+            "foglio di lavoro di Microsoft Excel, che potrà essere aperto con qualsiasi software in grado di gestire "
+            "i file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft Office).",
+            "Il file Parco_Automezzi.xls viene creato nella cartella del programma, sostituendo quello di una "
+            "precedente esportazione. Al termine il programma chiede se si desidera aprirlo subito: rispondendo Sì il "
+            "file viene aperto con il foglio di calcolo predefinito, dal quale potrà essere salvato con un nome "
+            "qualsiasi e nella cartella desiderata. Il file di una precedente esportazione deve essere chiuso prima "
+            "di esportare di nuovo.",
+        });
+    case Topic::CostExport:
+        return paragraphs({
+            "Il pulsante Esporta archivio consente di esportare tutte le schede dei costi registrate in un anno "
+            "solare in un foglio di lavoro di Microsoft Excel, che potrà essere aperto con qualsiasi software in "
+            "grado di gestire i file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft Office).",
+            "Vengono esportate le schede dell'anno aperto nella schermata dei costi. Il file Costi_Sostenuti.xls "
+            "viene creato nella cartella del programma, sostituendo quello di una precedente esportazione. Al "
+            "termine il programma chiede se si desidera aprirlo subito: rispondendo Sì il file viene aperto con il "
+            "foglio di calcolo predefinito, dal quale potrà essere salvato con un nome qualsiasi e nella cartella "
+            "desiderata. Il file di una precedente esportazione deve essere chiuso prima di esportare di nuovo.",
+        });
+    }
+    return {};
+}
+
+} // namespace help

@@ -1,0 +1,119 @@
+#include "login/change_password_screen.h"
+
+#include "app/app_context.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "login/password_screen.h"
+#include "login/password_store.h"
+#include "ui/return_chain.h"
+#include "ui/screens.h"
+#include "records/text_rules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kWrongOld = QStringLiteral("Attenzione: vecchia password errata.");
+const QString kNotConfirmed = QStringLiteral(
+    "Attenzione: la nuova password non è stata confermata correttamente. "
+    "E' necessario reinserire entrambi i valori.");
+const QString kDone = QStringLiteral("Modifica della password completata con successo.");
+const QString kChangeError = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di modifica della password. "
+    "Si consiglia di reinstallare il software.");
+
+} // namespace
+
+ChangePasswordScreen::ChangePasswordScreen(AppContext& ctx)
+    : AreaScreen(ctx, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"),
+                 Window::FixedCentred, QSize(411, 418)) {
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(29, 12, 353, 148);
+    logo->setPixmap(art::padlock(
+        QSize(353, 148), QStringLiteral("Cambia password"),
+        QStringLiteral("Per cambiare la password immetti i dati nei campi sottostanti e premi OK.")));
+
+    m_old = addField(QStringLiteral("txtPasswordOld"), QStringLiteral("Vecchia password:"), 170);
+    m_new = addField(QStringLiteral("txtPasswordNew"), QStringLiteral("Nuova password:"), 230);
+    m_confirm = addField(QStringLiteral("txtConferma"), QStringLiteral("Conferma nuova password:"), 290);
+    chainReturn({m_old, m_new, m_confirm});
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    m_ok->setGeometry(29, 366, 170, 32);
+    m_ok->setEnabled(false);
+
+    auto* close = new QPushButton(QStringLiteral("Chiudi"), this);
+    close->setObjectName(QStringLiteral("cmdEsci"));
+    close->setGeometry(212, 366, 170, 32);
+
+    m_memory = new QLabel(this);
+    m_memory->setObjectName(QStringLiteral("lblMemory"));
+    m_memory->hide();
+
+    connect(m_ok, &QPushButton::clicked, this, &ChangePasswordScreen::change);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QLineEdit* ChangePasswordScreen::addField(const QString& name, const QString& caption, int y) {
+    auto* label = new QLabel(caption, this);
+    label->setGeometry(29, y, 353, 20);
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setEchoMode(QLineEdit::Password);
+    field->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    field->setGeometry(29, y + 22, 353, 32);
+    addFocusFrame(field);
+    connect(field, &QLineEdit::textChanged, this, &ChangePasswordScreen::updateOk);
+    return field;
+}
+
+void ChangePasswordScreen::onShow() {
+    m_old->clear();
+    m_new->clear();
+    m_confirm->clear();
+    m_memory->clear();
+    m_old->setFocus();
+}
+
+void ChangePasswordScreen::onClose() {
+    auto* login = m_ctx.screens->area<PasswordScreen>(QStringLiteral("frmPassword"));
+    login->resetForReturn();
+    goTo(QStringLiteral("frmPassword"));
+    login->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setFocus();
+}
+
+void ChangePasswordScreen::updateOk() {
+    m_ok->setEnabled(!text::isBlank(m_old->text()) && !text::isBlank(m_new->text()) &&
+                     !text::isBlank(m_confirm->text()));
+}
+
+void ChangePasswordScreen::change() {
+    PasswordStore store(m_ctx.programDir);
+    try {
+        const QString stored = store.storedPassword();
+        m_memory->setText(stored);
+        if (PasswordStore::normalised(m_old->text()) != stored) {
+            m_ctx.dialogs->message(this, kWrongOld);
+            m_old->clear();
+            m_old->setFocus();
+            return;
+        }
+        if (text::trimmed(m_new->text()) != text::trimmed(m_confirm->text())) {
+            m_ctx.dialogs->message(this, kNotConfirmed);
+            m_new->clear();
+            m_confirm->clear();
+            m_new->setFocus();
+            return;
+        }
+        store.setPassword(m_new->text());
+    } catch (const PasswordStoreError&) {
+        m_ctx.dialogs->message(this, kChangeError);
+        return;
+    }
+    m_ctx.dialogs->message(this, kDone);
+    close();
+}

@@ -1,0 +1,106 @@
+#include "program/main_menu_screen.h"
+
+#include "app/app_context.h"
+#include "ui/artwork.h"
+#include "help/help_topics.h"
+#include "ui/picture_button.h"
+#include "ui/screen_parts.h"
+#include "ui/screens.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
+    return screen_parts::box(parent, name, r, Qt::white);
+}
+
+QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const QRect& r) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(r);
+    label->setPixmap(pm);
+    return label;
+}
+
+} // namespace
+
+MainMenuScreen::MainMenuScreen(AppContext& ctx)
+    : AreaScreen(ctx, QStringLiteral("frmAvvio"), QStringLiteral(" Vestrano 3.0"), Window::Maximised) {
+    QWidget* panel = centredPanel(QSize(995, 692));
+
+    whiteBox(panel, QStringLiteral("shpNomeApp"), QRect(8, 6, 978, 114));
+    auto* info = makePictureButton(panel, QStringLiteral("imgInfo"), art::glyph(QSize(30, 30), art::Glyph::Info),
+                                   QRect(20, 16, 30, 30));
+    picture(panel, QStringLiteral("icoTitoloApp"),
+            art::words(QSize(420, 64), QStringLiteral("Vestrano 3.0"), QColor(0xD0, 0x10, 0x10), 52),
+            QRect(287, 12, 420, 64));
+    picture(panel, QStringLiteral("icoApp"), art::programIcon(QSize(56, 56)), QRect(712, 16, 56, 56));
+    auto* help = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
+                                   QRect(946, 16, 29, 28));
+    picture(panel, QStringLiteral("imgSottotitolo"),
+            art::words(QSize(961, 22),
+                       QStringLiteral("Software per archiviare i mezzi del proprio parco auto e registrare le "
+                                      "scadenze, le manutenzioni e i costi relativi a ciascun veicolo"),
+                       QColor(0x20, 0x30, 0x60), 13, false),
+            QRect(16, 90, 961, 22));
+
+    struct Column {
+        const char* background;
+        const char* tile;
+        const char* button;
+        art::Tile kind;
+        const char* words;
+    };
+    const Column columns[] = {
+        {"bkgApp06", "imgApp01", "btnApp01", art::Tile::Fleet, "PARCO AUTOMEZZI"},
+        {"bkgApp08", "imgApp02", "btnApp02", art::Tile::Deadlines, "SCADENZE IMMINENTI"},
+        {"bkgApp10", "imgApp03", "btnApp03", art::Tile::Costs, "COSTI SOSTENUTI"},
+    };
+    const std::function<void()> actions[] = {
+        [this] { goTo(QStringLiteral("frmAutoparco")); },
+        [this] { goTo(QStringLiteral("frmMenuScadenze")); },
+        [this] { openCosts(); },
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int x = 8 + i * 329;
+        whiteBox(panel, QString::fromLatin1(columns[i].background), QRect(x, 128, 320, 480));
+        auto* tile = makePictureButton(panel, QString::fromLatin1(columns[i].tile),
+                                       art::tile(QSize(298, 388), columns[i].kind), QRect(x + 11, 139, 298, 388));
+        auto* button = makePictureButton(panel, QString::fromLatin1(columns[i].button),
+                                         art::buttonPicture(QSize(258, 45), QString::fromLatin1(columns[i].words)),
+                                         QRect(x + 31, 545, 258, 45));
+        connect(tile, &QPushButton::clicked, this, actions[i]);
+        connect(button, &QPushButton::clicked, this, actions[i]);
+    }
+
+    whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 616, 978, 70));
+    auto* credits = makePictureButton(panel, QStringLiteral("imgCrediti"),
+                                      art::glyph(QSize(23, 22), art::Glyph::Credits), QRect(20, 652, 23, 22));
+    auto* site = makePictureButton(
+        panel, QStringLiteral("imgSito"),
+        art::words(QSize(961, 22), QStringLiteral("Vestrano Software  -  www.vestrano.it"), QColor(0x20, 0x40, 0x90),
+                   13, true),
+        QRect(16, 624, 961, 22));
+    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(17, 18), art::Glyph::Exit),
+                                   QRect(958, 654, 17, 18));
+
+    connect(info, &QPushButton::clicked, this, [this] { help::openAbout(m_ctx, this); });
+    connect(credits, &QPushButton::clicked, this, [this] { help::openCredits(m_ctx, this); });
+    connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::MainMenu); });
+    connect(site, &QPushButton::clicked, this,
+            [this] { m_ctx.shell->open(QString::fromLatin1(kMakerWebAddress)); });
+    connect(exit, &QPushButton::clicked, this, [this] { m_ctx.quit(); });
+}
+
+void MainMenuScreen::onClose() {
+    m_ctx.quit();
+}
+
+void MainMenuScreen::openCosts() {
+    if (QWidget* menu = m_ctx.screens->area(QStringLiteral("frmMenuCosti")))
+        if (auto* mark = menu->findChild<QLabel*>(QStringLiteral("lblMemory")))
+            mark->setText(QStringLiteral("avvio"));
+    goTo(QStringLiteral("frmMenuCosti"));
+}

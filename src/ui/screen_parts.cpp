@@ -1,0 +1,49 @@
+#include "ui/screen_parts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace screen_parts {
+
+QWidget* box(QWidget* parent, const QString& name, const QRect& r, const QColor& colour) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(name);
+    w->setGeometry(r);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    return w;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QFont& font,
+              const QColor& colour, Qt::Alignment align) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setFont(font);
+    l->setAlignment(align);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    return b;
+}
+
+QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace screen_parts
