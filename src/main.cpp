@@ -3,6 +3,7 @@
 #include "app/formats.h"
 #include "ui/area_screen.h"
 #include "program/program.h"
+#include "spreadsheets/xlsx_command.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,6 +35,8 @@ void reportWhenExposed(QWindow* window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = xlsx_command::runIfAsked(argc, argv))
+        return *exitCode;
     // Software drawing: no graphics hardware is needed.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);

@@ -23,6 +23,8 @@ QString openYearFile(AppContext& ctx) {
 
 const ExportSetup& setup() {
     using F = TSchedaCosto;
+    constexpr auto Date = spreadsheet::CellKind::Date;
+    constexpr auto Amount = spreadsheet::CellKind::Amount;
     static const ExportSetup s{
         QStringLiteral("frmExpCosti"),
         QStringLiteral(" Esporta archivio costi sostenuti in Excel"),
@@ -34,7 +36,7 @@ const ExportSetup& setup() {
         {
             // name, grid header, grid width, editable, field, file caption, file width
             {"colNum", "N.", 60, false, -1, nullptr, 0},
-            {"colData", "Data saldo", 150, false, F::Data, "Data saldo", 150},
+            {"colData", "Data saldo", 150, false, F::Data, "Data saldo", 150, Date},
             {"colLuogo", "Luogo", 250, false, F::Luogo, "Luogo", 250},
             {"colVeicolo", "Tipo veicolo", 250, false, F::Veicolo, "Tipo veicolo", 250},
             {"colMarca", "Marca", 250, false, F::Marca, "Marca", 250},
@@ -49,7 +51,7 @@ const ExportSetup& setup() {
             {"colModalita", "Modalità di pagamento", 250, false, F::Modalita,
              "Modalità di pagamento", 250},
             {"colEstremi", "Estremi ricevuta", 250, true, F::Estremi, "Estremi ricevuta", 250},
-            {"colImporto", "Importo in euro", 180, true, F::Importo, "Importo in euro", 200},
+            {"colImporto", "Importo in euro", 180, true, F::Importo, "Importo in euro", 200, Amount},
             {"colPagatore", "Pagatore", 250, true, F::Pagatore, "Pagatore", 250},
             {"colRecPagatore", "Tel. pagatore", 200, true, F::RecPagatore, "Tel. pagatore", 250},
             {"colBeneficiario", "Beneficiario", 250, true, F::Beneficiario, "Beneficiario", 250},

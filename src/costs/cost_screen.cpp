@@ -1,5 +1,7 @@
 #include "costs/cost_screen.h"
 
+#include "import/import_dialog.h"
+
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
@@ -141,6 +143,7 @@ void CostScreen::buildToolbar(QWidget* panel) {
         {"cmdImporta", art::Glyph::Open, "IMPORTA VEICOLO", "Importa i dati dal Parco Automezzi.", 14},
         {"cmdStampa", art::Glyph::Print, nullptr, "Stampa la scheda corrente.", 14},
         {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta le schede in archivio in un file di Microsoft Excel.", 0},
+        {"cmdImportaFile", art::Glyph::Open, nullptr, "Importa da file i costi di un foglio di calcolo salvato come CSV.", 0},
         {"cmdPrimo", art::Glyph::First, nullptr, "Visualizza la prima scheda in archivio.", 14},
         {"cmdIndietro", art::Glyph::Previous, nullptr, "Visualizza la scheda precedente in archivio.", 0},
         {nullptr, art::Glyph::Info, nullptr, nullptr, 0}, // the record number
@@ -182,6 +185,7 @@ void CostScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdSospese", [this] { (new UnpaidListScreen(m_ctx, this))->present(); });
     connectTool("cmdImporta", [this] { importVehicle(); });
     connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
+    connectTool("cmdImportaFile", [this] { csv_import::openForCosts(m_ctx, this, yearFile()); });
     connectTool("cmdStampa", [this] { cost_printout::print(m_ctx, this); });
     connectTool("cmdPrimo", [this] { browse(Browse::First); });
     connectTool("cmdIndietro", [this] { browse(Browse::Previous); });

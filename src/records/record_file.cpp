@@ -106,6 +106,33 @@ int RecordFile::append(QByteArrayView record) {
     return position;
 }
 
+int RecordFile::appendAll(int count, const std::function<QByteArray(int)>& record) {
+    AppendLock lock(m_device.get());
+    const int first = RecordFile::count() + 1;
+    seekTo(first);
+    constexpr qsizetype kBlockBytes = 1 << 20;
+    QByteArray block;
+    try {
+        for (int i = 0; i < count; ++i) {
+            const QByteArray r = record(i);
+            if (r.size() != m_recordSize)
+                throw RecordFileError("wrong record size");
+            block += r;
+            if (block.size() >= kBlockBytes || i + 1 == count) {
+                if (m_device->write(block) != block.size())
+                    throw RecordFileError("write failed");
+                block.clear();
+            }
+        }
+    } catch (const RecordFileError&) {
+        // The records already written must not stay: other copies would see half an import.
+        if (auto* file = qobject_cast<QFile*>(m_device.get()))
+            file->resize(static_cast<qint64>(first - 1) * m_recordSize);
+        throw;
+    }
+    return first;
+}
+
 void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {
     const int total = count();
     if (total == 0)

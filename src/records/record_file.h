@@ -35,6 +35,10 @@ public:
     // Takes an exclusive lock on the file for the count-and-write, so two programs appending
     // to one shared file never write the same slot. Returns the new record's position.
     int append(QByteArrayView record);
+    // Appends `count` records, the i-th from `record(i)`, under one lock: either all of them
+    // reach the file or, when a write fails, the file is cut back to its old records and the
+    // error is thrown. Returns the position of the first.
+    int appendAll(int count, const std::function<QByteArray(int index)>& record);
     // Every record in file order, read in large blocks. The visitor may return false to stop.
     void scan(const std::function<bool(int position, QByteArrayView record)>& visit);
     void close();

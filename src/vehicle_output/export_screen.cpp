@@ -8,9 +8,11 @@
 #include "records/record_layout.h"
 #include "vehicle_output/export_grid_model.h"
 #include "vehicle_output/spreadsheet_file.h"
+#include "spreadsheets/xlsx_file.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,6 +54,28 @@ public:
 };
 
 } // namespace
+
+std::vector<ExportGridModel::Column> ExportSetup::gridColumns() const {
+    std::vector<ExportGridModel::Column> grid;
+    for (const Column& c : columns)
+        grid.push_back({QString::fromUtf8(c.header), c.field, c.editable});
+    return grid;
+}
+
+spreadsheet::Sheet ExportSetup::sheet(Widths widths) const {
+    spreadsheet::Sheet s;
+    s.name = sheetName;
+    // The position column is only on screen; the file starts at the first field.
+    for (std::size_t i = 1; i < columns.size(); ++i)
+        s.columns.append({QString::fromUtf8(columns[i].caption),
+                          widths == Widths::File ? columns[i].fileWidth : columns[i].gridWidth,
+                          columns[i].kind});
+    return s;
+}
+
+QString ExportSetup::xlsxFileName() const {
+    return QFileInfo(fileName).completeBaseName() + QStringLiteral(".xlsx");
+}
 
 // The export writes what the grid holds, so a cell still being typed in must reach the
 // model first: the picture buttons take no focus and would not end the editing themselves.
@@ -95,6 +119,10 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
         makePictureButton(this, QStringLiteral("cmdEsporta"),
                           art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta archivio")),
                           QRect(20, 20, 170, 36));
+    auto* xlsxButton =
+        makePictureButton(this, QStringLiteral("cmdEsportaXlsx"),
+                          art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta in .xlsx")),
+                          QRect(200, 20, 170, 36));
     auto* helpButton =
         makePictureButton(this, QStringLiteral("cmdGuida"),
                           art::glyph(QSize(40, 40), art::Glyph::Help), QRect(752, 18, 40, 40));
@@ -102,6 +130,8 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
         makePictureButton(this, QStringLiteral("cmdEsci"),
                           art::glyph(QSize(40, 40), art::Glyph::Exit), QRect(800, 18, 40, 40));
     hints->add(exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    hints->add(xlsxButton,
+               QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));
     hints->add(helpButton,
                QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
@@ -110,10 +140,7 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
         box(this, QRect(10, 76, 842, 440), Qt::white, QStringLiteral("panContainer"));
     hints->addBackground(container);
 
-    std::vector<ExportGridModel::Column> columns;
-    for (const ExportSetup::Column& c : setup.columns)
-        columns.push_back({QString::fromUtf8(c.header), c.field, c.editable});
-    m_model = new ExportGridModel(*setup.layout, std::move(columns), this);
+    m_model = new ExportGridModel(*setup.layout, setup.gridColumns(), this);
 
     m_grid = new ExportGrid(container);
     m_grid->setObjectName(QStringLiteral("grdRecords"));
@@ -133,7 +160,8 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
     hints->addBackground(m_grid);
     hints->addBackground(m_grid->viewport());
 
-    connect(exportButton, &QPushButton::clicked, this, [this] { exportFile(); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportFile(Format::Xls); });
+    connect(xlsxButton, &QPushButton::clicked, this, [this] { exportFile(Format::Xlsx); });
     connect(helpButton, &QPushButton::clicked, this,
             [this] { help::openTopic(m_ctx, this, m_setup.helpTopic); });
     connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
@@ -156,25 +184,20 @@ void ExportScreen::fillGrid() {
     }
 }
 
-void ExportScreen::exportFile() {
+void ExportScreen::exportFile(Format format) {
     m_grid->finishEditing();
     if (!m_ctx.dialogs->question(this, kAskExport))
         return;
 
-    spreadsheet::Sheet sheet;
-    sheet.name = m_setup.sheetName;
-    // The position column is only on screen; the file starts at the first field.
-    for (std::size_t i = 1; i < m_setup.columns.size(); ++i)
-        sheet.columns.append(
-            {QString::fromUtf8(m_setup.columns[i].caption), m_setup.columns[i].fileWidth});
-
-    const QString path = m_ctx.path(m_setup.fileName);
+    const bool xls = format == Format::Xls;
+    const spreadsheet::Sheet sheet = m_setup.sheet(xls ? ExportSetup::Widths::File : ExportSetup::Widths::Grid);
+    const QString path = m_ctx.path(xls ? m_setup.fileName : m_setup.xlsxFileName());
+    const auto cell = [this](int row, int column) { return m_model->cell(row, column + 1); };
     bool written = false;
     {
         BusyCursor busy;
-        written = spreadsheet::save(path, sheet, m_model->rowCount(), [this](int row, int column) {
-            return m_model->cell(row, column + 1);
-        });
+        written = xls ? spreadsheet::save(path, sheet, m_model->rowCount(), cell)
+                      : xlsx::save(path, sheet, m_model->rowCount(), cell);
     }
     if (!written) {
         m_ctx.dialogs->message(this, kCannotExport);

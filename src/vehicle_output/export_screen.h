@@ -2,13 +2,14 @@
 
 #include "ui/dialog_screen.h"
 #include "help/help_topics.h"
+#include "vehicle_output/export_grid_model.h"
+#include "vehicle_output/spreadsheet_file.h"
 
 #include <QString>
 
 #include <functional>
 #include <vector>
 
-class ExportGridModel;
 class ExportGrid;
 class QLabel;
 class RecordLayout;
@@ -23,6 +24,7 @@ struct ExportSetup {
         int field;           // record field; -1 for the position column, which is not exported
         const char* caption; // header cell in the file
         int fileWidth;
+        spreadsheet::CellKind kind = spreadsheet::CellKind::Text; // for the .xlsx
     };
 
     QString screenName;
@@ -34,6 +36,13 @@ struct ExportSetup {
     // The record file the grid shows, read when the screen opens.
     std::function<QString(AppContext&)> sourcePath;
     std::vector<Column> columns;
+
+    std::vector<ExportGridModel::Column> gridColumns() const;
+    // The sheet as the files take it: every column but the position. The .xls has widths of
+    // its own; the .xlsx takes the grid's.
+    enum class Widths { File, Grid };
+    spreadsheet::Sheet sheet(Widths widths) const;
+    QString xlsxFileName() const; // beside the .xls: the same name, ending in .xlsx
 };
 
 // The export screen: a grid with every record of the source file, and a command that writes
@@ -50,7 +59,8 @@ public:
 
 private:
     void fillGrid();
-    void exportFile();
+    enum class Format { Xls, Xlsx };
+    void exportFile(Format format);
 
     const ExportSetup& m_setup;
     QLabel* m_info = nullptr;

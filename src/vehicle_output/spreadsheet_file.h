@@ -12,9 +12,13 @@ class QIODevice;
 // Windows-1252 text without a byte-order mark, which spreadsheet programs open as a workbook.
 namespace spreadsheet {
 
+// What a column holds, for the formats that know cell types (the .xls keeps everything text).
+enum class CellKind { Text, Date, Amount };
+
 struct Column {
     QString caption;
     int width = 0;
+    CellKind kind = CellKind::Text;
 };
 
 struct Sheet {

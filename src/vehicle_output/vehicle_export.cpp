@@ -8,6 +8,7 @@ namespace vehicle_export {
 
 const ExportSetup& setup() {
     using F = TSchedaVeicolo;
+    constexpr auto Date = spreadsheet::CellKind::Date;
     static const ExportSetup s{
         QStringLiteral("frmExpAutoparco"),
         QStringLiteral(" Esportazione archivio veicoli in Excel"),
@@ -43,12 +44,12 @@ const ExportSetup& setup() {
             {"colMeccanico", "Meccanico", 200, true, F::Meccanico, "Meccanico", 250},
             {"coTelMeccanico", "Tel. meccanico", 160, true, F::TelMeccanico, "Tel. meccanico", 200},
             {"colScadRevisione", "Scad. revisione", 160, true, F::ScadRevisione, "Scad. revisione",
-             200},
+             200, Date},
             {"colScadTagliando", "Scad. tagliando", 160, true, F::ScadTagliando, "Scad. tagliando",
-             200},
+             200, Date},
             {"coScadAssicurazione", "Scad. assicurazione", 160, true, F::ScadAssicurazione,
-             "Scad. assicurazione", 200},
-            {"colScadBollo", "Scad. bollo", 160, true, F::ScadBollo, "Scad. bollo", 200},
+             "Scad. assicurazione", 200, Date},
+            {"colScadBollo", "Scad. bollo", 160, true, F::ScadBollo, "Scad. bollo", 200, Date},
             {"colNote", "Note", 350, true, F::Note, "Note", 400},
         },
     };

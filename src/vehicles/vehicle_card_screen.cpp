@@ -1,5 +1,7 @@
 #include "vehicles/vehicle_card_screen.h"
 
+#include "import/import_dialog.h"
+
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "app/formats.h"
@@ -167,6 +169,7 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
         {"cmdAvanti", art::Glyph::Next, nullptr, "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", art::Glyph::Last, nullptr, "Visualizza l'ultima scheda in archivio."},
         {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta archivio in Excel."},
+        {"cmdImportaFile", art::Glyph::Open, nullptr, "Importa da file le schede di un foglio di calcolo salvato come CSV."},
         {"cmdSlideshow", art::Glyph::Slideshow, nullptr, "Esegui lo slide show del parco automezzi."},
         {"cmdGuida", art::Glyph::Help, nullptr, "Visualizza la guida in linea."},
         {"cmdEsci", art::Glyph::Exit, nullptr, "Esci da questa schermata."},
@@ -205,6 +208,7 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdAvanti", [this] { browse(Browse::Next); });
     connectTool("cmdUltimo", [this] { browse(Browse::Last); });
     connectTool("cmdEsporta", [this] { vehicle_export::open(m_ctx, this); });
+    connectTool("cmdImportaFile", [this] { csv_import::openForVehicles(m_ctx, this); });
     connectTool("cmdStampa", [this] {
         VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Print);
     });

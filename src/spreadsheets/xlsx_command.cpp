@@ -1,0 +1,111 @@
+#include "spreadsheets/xlsx_command.h"
+
+#include "costs/cost_export.h"
+#include "costs/cost_file.h"
+#include "records/record_file.h"
+#include "spreadsheets/xlsx_file.h"
+#include "vehicle_output/export_screen.h"
+#include "vehicle_output/vehicle_export.h"
+#include "vehicles/vehicle_file.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+namespace xlsx_command {
+namespace {
+
+const QString kVehicles = QStringLiteral("veicoli");
+const QString kUsage =
+    QStringLiteral("Uso: vestrano [--data-dir CARTELLA] --export-xlsx veicoli|ANNO FILE");
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+int exportWorkbook(const QString& programDir, const QString& what, const QString& target,
+                   QTextStream& errors) {
+    static const QRegularExpression year(QStringLiteral("^[0-9]{4}$"));
+    const bool vehicles = what == kVehicles;
+    if ((!vehicles && !year.match(what).hasMatch()) || target.isEmpty()) {
+        errors << kUsage << Qt::endl;
+        return Usage;
+    }
+    if (!QFileInfo(programDir).isDir()) {
+        errors << QStringLiteral("Errore: la cartella dei dati %1 non esiste.").arg(shown(programDir))
+               << Qt::endl;
+        return Failed;
+    }
+    QString dir = programDir;
+    if (!dir.endsWith(u'/'))
+        dir += u'/';
+    const ExportSetup& setup = vehicles ? vehicle_export::setup() : cost_export::setup();
+    const QString source = vehicles ? VehicleFile::pathIn(dir) : CostFile::pathFor(dir, what);
+    // A scheduled job pointed at the wrong folder must hear about it: nothing is created here.
+    if (!QFileInfo(source).isFile()) {
+        errors << QStringLiteral("Errore: il file %1 non esiste.").arg(shown(source)) << Qt::endl;
+        return Failed;
+    }
+
+    ExportGridModel model(*setup.layout, setup.gridColumns());
+    try {
+        RecordFile file(source, setup.layout->recordSize());
+        const bool complete = model.load(file);
+        file.close();
+        if (!complete)
+            throw RecordFileError("short read");
+    } catch (const RecordFileError&) {
+        errors << QStringLiteral("Errore: impossibile leggere il file %1.").arg(shown(source))
+               << Qt::endl;
+        return Failed;
+    }
+
+    QString why;
+    const QString output = QFileInfo(target).absoluteFilePath();
+    const bool written = xlsx::save(
+        output, setup.sheet(ExportSetup::Widths::Grid), model.rowCount(),
+        [&model](int row, int column) { return model.cell(row, column + 1); }, &why);
+    if (!written) {
+        errors << QStringLiteral("Errore: impossibile scrivere il file %1 (%2).").arg(shown(output), why)
+               << Qt::endl;
+        return Failed;
+    }
+    return Done;
+}
+
+std::optional<int> runIfAsked(int argc, char* argv[]) {
+    bool asked = false;
+    for (int i = 1; i < argc && !asked; ++i)
+        asked = std::strncmp(argv[i], "--export-xlsx", 13) == 0;
+    if (!asked)
+        return std::nullopt;
+
+    QCoreApplication app(argc, argv);
+    QTextStream errors(stderr);
+    QCommandLineParser parser;
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption exportXlsx(QStringLiteral("export-xlsx"), QString(), QStringLiteral("WHAT"));
+    parser.addOption(dataDir);
+    parser.addOption(exportXlsx);
+    if (!parser.parse(app.arguments()) || parser.positionalArguments().size() != 1) {
+        errors << kUsage << Qt::endl;
+        return Usage;
+    }
+    QString dir = parser.value(dataDir);
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable("VESTRANO_DATA_DIR");
+    if (dir.isEmpty())
+        dir = QCoreApplication::applicationDirPath();
+    return exportWorkbook(QDir(dir).absolutePath(), parser.value(exportXlsx),
+                          parser.positionalArguments().constFirst(), errors);
+}
+
+} // namespace xlsx_command
