@@ -17,6 +17,8 @@
 #include <QScrollArea>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace {
 
 const QString kPickTitle = QStringLiteral("Importa da file");
@@ -67,7 +69,7 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
         this, QStringLiteral("lblIstruzioni"),
         QStringLiteral("Per ogni colonna del file scegliere il campo da riempire. Le righe con problemi "
                        "sono in rosso: correggere il file o la scelta delle colonne. Si importa "
-                       "soltanto quando nessuna riga ha problemi, e allora tutte insieme."),
+                       "soltanto quando nessuna riga ha problemi, e allora tutte insieme. (* campo obbligatorio)"),
         QRect(12, 32, 956, 36), plain, ink);
     help->setWordWrap(true);
 
@@ -101,7 +103,7 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
 
     auto* grid = new QTableView(this);
     grid->setObjectName(QStringLiteral("grdAnteprima"));
-    grid->setGeometry(322, 76, 646, 450);
+    grid->setGeometry(322, 76, 646, 398);
     grid->setModel(m_model);
     grid->setFont(QFont(QStringLiteral("Tahoma"), 9));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -110,7 +112,16 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
     grid->verticalHeader()->setDefaultSectionSize(21);
     grid->horizontalHeader()->setDefaultSectionSize(140);
     grid->setColumnWidth(ImportPreviewModel::kRowColumn, 44);
-    grid->setColumnWidth(ImportPreviewModel::kProblemsColumn, 320);
+    grid->setColumnWidth(ImportPreviewModel::kProblemsColumn, 400);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A row may have more problems than its cell shows: the chosen row's stand in full below.
+    m_rowProblems = screen_parts::label(this, QStringLiteral("lblProblemiRiga"), QString(),
+                                        QRect(322, 478, 646, 48), plain, QColor(0xB0, 0x00, 0x00),
+                                        Qt::AlignLeft | Qt::AlignTop);
+    m_rowProblems->setWordWrap(true);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { showRowProblems(current.row()); });
 
     m_summary = screen_parts::label(this, QStringLiteral("lblRiepilogo"), QString(),
                                     QRect(12, 532, 956, 44), bold, ink);
@@ -122,6 +133,14 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
     connect(m_import, &QPushButton::clicked, this, [this] { importRows(); });
     connect(cancel, &QPushButton::clicked, this, [this] { close(); });
     recheck();
+}
+
+void ImportDialog::showRowProblems(int row) {
+    const QStringList problems = m_check.rowProblems.value(row);
+    m_rowProblems->setText(problems.isEmpty()
+                               ? QString()
+                               : QStringLiteral("Riga %1: ").arg(m_model->table().rows[row].sheetRow) +
+                                     problems.join(QStringLiteral("; ")));
 }
 
 void ImportDialog::recheck() {
@@ -144,6 +163,11 @@ void ImportDialog::recheck() {
     m_summary->setStyleSheet(m_check.canImport() ? QStringLiteral("color: #00008B;")
                                                  : QStringLiteral("color: #B00000;"));
     m_import->setEnabled(m_check.canImport());
+    // The first row with a problem is the one to look at first.
+    const auto first = std::find_if(m_check.rowProblems.cbegin(), m_check.rowProblems.cend(),
+                                    [](const QStringList& p) { return !p.isEmpty(); });
+    showRowProblems(first == m_check.rowProblems.cend() ? -1
+                                                        : static_cast<int>(first - m_check.rowProblems.cbegin()));
 }
 
 QString ImportDialog::addedMessage(int count) const {

@@ -32,6 +32,7 @@ public:
 
 private:
     void recheck();
+    void showRowProblems(int row);
     void importRows();
     QString addedMessage(int count) const;
 
@@ -40,6 +41,7 @@ private:
     import_rules::Check m_check;
     ImportPreviewModel* m_model = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_rowProblems = nullptr;
     QPushButton* m_import = nullptr;
 };
 

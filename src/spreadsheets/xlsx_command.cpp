@@ -55,24 +55,31 @@ int exportWorkbook(const QString& programDir, const QString& what, const QString
         return Failed;
     }
 
-    ExportGridModel model(*setup.layout, setup.gridColumns());
+    QString why;
+    const QString output = QFileInfo(target).absoluteFilePath();
+    bool written = false;
     try {
         RecordFile file(source, setup.layout->recordSize());
-        const bool complete = model.load(file);
+        // One record at a time, as the writer asks for the rows: a year of any size is written
+        // in the same little memory.
+        qint64 cachedRow = -1;
+        QByteArray record;
+        const auto cell = [&](int row, int column) {
+            if (row != cachedRow) {
+                record = file.readAt(row + 1);
+                cachedRow = row;
+            }
+            const int field = setup.columns[static_cast<std::size_t>(column) + 1].field;
+            return setup.layout->decodeField(record, field);
+        };
+        written = xlsx::save(output, setup.sheet(ExportSetup::Widths::Grid), static_cast<int>(file.count()),
+                             cell, &why);
         file.close();
-        if (!complete)
-            throw RecordFileError("short read");
     } catch (const RecordFileError&) {
         errors << QStringLiteral("Errore: impossibile leggere il file %1.").arg(shown(source))
                << Qt::endl;
         return Failed;
     }
-
-    QString why;
-    const QString output = QFileInfo(target).absoluteFilePath();
-    const bool written = xlsx::save(
-        output, setup.sheet(ExportSetup::Widths::Grid), model.rowCount(),
-        [&model](int row, int column) { return model.cell(row, column + 1); }, &why);
     if (!written) {
         errors << QStringLiteral("Errore: impossibile scrivere il file %1 (%2).").arg(shown(output), why)
                << Qt::endl;

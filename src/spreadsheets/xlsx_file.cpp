@@ -49,8 +49,19 @@ Formats makeFormats(lxw_workbook* workbook) {
     return f;
 }
 
+// "dd/mm/yyyy" read by hand: QDate::fromString parses its format again for every cell.
 QDate dateOf(const QString& text) {
-    const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
+    if (text.size() != 10 || text[2] != u'/' || text[5] != u'/')
+        return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 3, 6}, lengths[3] = {2, 2, 4};
+    for (int p = 0; p < 3; ++p)
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            if (!text[i].isDigit() || text[i].unicode() > u'9')
+                return {};
+            parts[p] = parts[p] * 10 + (text[i].unicode() - u'0');
+        }
+    const QDate date(parts[2], parts[1], parts[0]);
     return date.isValid() && date.year() >= kFirstExcelYear ? date : QDate();
 }
 

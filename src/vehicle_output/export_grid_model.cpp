@@ -14,7 +14,7 @@ ExportGridModel::ExportGridModel(const RecordLayout& layout, std::vector<Column>
         m_packedOrdinal.push_back(c.field >= 0 ? packed++ : -1);
 }
 
-bool ExportGridModel::load(RecordFile& file) {
+void ExportGridModel::load(RecordFile& file) {
     beginResetModel();
     m_packed.clear();
     m_rowStart.clear();
@@ -24,7 +24,6 @@ bool ExportGridModel::load(RecordFile& file) {
     for (const Column& c : m_columns)
         if (c.field >= 0)
             fields.push_back(&m_layout.field(c.field));
-    bool complete = true;
     try {
         const int total = file.count();
         m_rowStart.reserve(static_cast<std::size_t>(total));
@@ -41,10 +40,8 @@ bool ExportGridModel::load(RecordFile& file) {
         });
     } catch (const RecordFileError&) {
         // The grid is only a preview: it shows what could be read.
-        complete = false;
     }
     endResetModel();
-    return complete;
 }
 
 QString ExportGridModel::cell(int row, int column) const {

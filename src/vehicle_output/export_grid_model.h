@@ -28,9 +28,9 @@ public:
     ExportGridModel(const RecordLayout& layout, std::vector<Column> columns,
                     QObject* parent = nullptr);
 
-    // Reads every record in file order. A failure part-way keeps the records read so far and
-    // returns false; an empty file leaves the ten empty design rows.
-    bool load(RecordFile& file);
+    // Reads every record in file order. A failure part-way keeps the records read so far;
+    // an empty file leaves the ten empty design rows.
+    void load(RecordFile& file);
     int recordCount() const { return m_count; }
 
     // What the grid holds in a cell: the typed text, or else the trimmed stored field.
