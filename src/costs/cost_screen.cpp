@@ -143,7 +143,6 @@ void CostScreen::buildToolbar(QWidget* panel) {
         {"cmdImporta", art::Glyph::Open, "IMPORTA VEICOLO", "Importa i dati dal Parco Automezzi.", 14},
         {"cmdStampa", art::Glyph::Print, nullptr, "Stampa la scheda corrente.", 14},
         {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta le schede in archivio in un file di Microsoft Excel.", 0},
-        {"cmdImportaFile", art::Glyph::Open, nullptr, "Importa da file i costi di un foglio di calcolo salvato come CSV.", 0},
         {"cmdPrimo", art::Glyph::First, nullptr, "Visualizza la prima scheda in archivio.", 14},
         {"cmdIndietro", art::Glyph::Previous, nullptr, "Visualizza la scheda precedente in archivio.", 0},
         {nullptr, art::Glyph::Info, nullptr, nullptr, 0}, // the record number
@@ -185,7 +184,6 @@ void CostScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdSospese", [this] { (new UnpaidListScreen(m_ctx, this))->present(); });
     connectTool("cmdImporta", [this] { importVehicle(); });
     connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
-    connectTool("cmdImportaFile", [this] { csv_import::openForCosts(m_ctx, this, yearFile()); });
     connectTool("cmdStampa", [this] { cost_printout::print(m_ctx, this); });
     connectTool("cmdPrimo", [this] { browse(Browse::First); });
     connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
@@ -275,6 +273,13 @@ void CostScreen::buildSections(QWidget* panel) {
     m_paid->setStyleSheet(QStringLiteral("color: #00008B;"));
     m_paid->setGeometry(800, 596, 170, 26);
     m_hints->add(m_paid, QStringLiteral("Spunta questa casella per indicare che il pagamento è stato saldato."));
+
+    // The toolbar is full: the import stands in the free corner of the people section.
+    auto* importFile = makePictureButton(panel, QStringLiteral("cmdImportaFile"),
+                                         art::buttonPicture(QSize(170, 36), QStringLiteral("Importa da file...")),
+                                         QRect(800, 500, 170, 36));
+    m_hints->add(importFile, QStringLiteral("Importa da file i costi di un foglio di calcolo salvato come CSV."));
+    connect(importFile, &QPushButton::clicked, this, [this] { csv_import::openForCosts(m_ctx, this, yearFile()); });
 }
 
 QWidget* CostScreen::fieldFor(C::Field f) const {

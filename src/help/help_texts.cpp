@@ -133,6 +133,14 @@ QString text(Topic topic) {
             "scheda, foto compresa, e di stamparla. Il pulsante Esporta archivio in Excel crea un foglio di lavoro "
             "con tutti i veicoli registrati, che potrà essere aperto con qualsiasi software in grado di gestire i "
             "file in formato XLS.",
+            "Il pulsante Importa da file (la cartella aperta accanto a Esporta) aggiunge all'archivio le schede di "
+            "un foglio di calcolo salvato in formato CSV da Excel o LibreOffice (separatore punto e virgola o "
+            "virgola, testo UTF-8 o Windows). Un'anteprima associa ogni colonna del file al campo della scheda con "
+            "lo stesso nome; l'associazione si può cambiare con le caselle a sinistra. Le righe con problemi (una "
+            "data che non esiste, un campo obbligatorio vuoto, un testo più lungo del campo, un carattere che "
+            "l'archivio non può contenere) sono in rosso, con la descrizione del problema. Il pulsante Importa si "
+            "attiva solo quando nessuna riga ha problemi e aggiunge tutte le righe in una volta; le date si "
+            "scrivono gg/mm/aaaa e la targa diventa maiuscola, come quando la si digita.",
         });
     case Topic::Deadlines:
         return paragraphs({
@@ -171,6 +179,11 @@ QString text(Topic topic) {
             "Il pulsante Trova consente di cercare le schede costi dell'anno in base ai dati inseriti; il pulsante "
             "Stampa stampa la scheda visualizzata e il pulsante Esporta crea un foglio di lavoro di Microsoft Excel "
             "con tutte le schede dell'anno.",
+            "Il pulsante Importa da file aggiunge all'anno aperto i costi di un foglio di calcolo salvato in formato "
+            "CSV, con un'anteprima delle righe e dei loro problemi come per le schede dei veicoli. La colonna Data "
+            "saldo (gg/mm/aaaa) deve contenere date dell'anno aperto: giorno e mese della scheda si ricavano da "
+            "essa. Gli importi possono avere la virgola o il punto decimale, il punto delle migliaia e il simbolo "
+            "€; la colonna Saldato accetta Sì o No. Nulla viene registrato finché una riga ha un problema.",
             "Dal menu dei costi si accede inoltre al riepilogo dei costi sostenuti, che elenca e somma le spese di un "
             "periodo, eventualmente limitate a una targa e a una causale, e ai grafici statistici, che mostrano il "
             "totale di ciascun mese dell'anno in un grafico a torta o a barre tridimensionali. Sia il riepilogo sia i "
@@ -213,6 +226,11 @@ QString text(Topic topic) {
             "file viene aperto con il foglio di calcolo predefinito, dal quale potrà essere salvato con un nome "
             "qualsiasi e nella cartella desiderata. Il file di una precedente esportazione deve essere chiuso prima "
             "di esportare di nuovo.",
+            "Il pulsante Esporta in .xlsx crea invece Parco_Automezzi.xlsx, una cartella di lavoro nel formato "
+            "attuale di Excel: targhe, telai e numeri di telefono restano testo, le date di scadenza sono date, la "
+            "riga d'intestazione è in grassetto, bloccata e con i filtri. Lo stesso file si può creare senza aprire "
+            "il programma, ad esempio da un'operazione pianificata, con il comando vestrano --data-dir CARTELLA "
+            "--export-xlsx veicoli FILE.",
         });
     case Topic::CostExport:
         return paragraphs({
@@ -224,6 +242,10 @@ QString text(Topic topic) {
             "termine il programma chiede se si desidera aprirlo subito: rispondendo Sì il file viene aperto con il "
             "foglio di calcolo predefinito, dal quale potrà essere salvato con un nome qualsiasi e nella cartella "
             "desiderata. Il file di una precedente esportazione deve essere chiuso prima di esportare di nuovo.",
+            "Il pulsante Esporta in .xlsx crea invece Costi_Sostenuti.xlsx, una cartella di lavoro nel formato "
+            "attuale di Excel: gli importi sono numeri in euro che si possono sommare, le date sono date, targhe e "
+            "numeri di telefono restano testo, la riga d'intestazione è in grassetto, bloccata e con i filtri. Per "
+            "un'operazione pianificata: vestrano --data-dir CARTELLA --export-xlsx ANNO FILE.",
         });
     }
     return {};
