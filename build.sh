@@ -3,6 +3,7 @@
 #   ./build.sh run    build and start the program (on a virtual display when there is none)
 #   ./build.sh test   build and run every test headless
 #   ./build.sh sanitize   build under AddressSanitizer/UBSan into build-sanitize/ and run the tests
+#   ./build.sh package    build the Debian package (.deb) and print its path
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -10,7 +11,8 @@ ROOT=$(pwd)
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           fonts-liberation fonts-dejavu-core
-          xvfb xauth poppler-utils)
+          xvfb xauth poppler-utils
+          dpkg-dev file desktop-file-utils appstream)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -80,8 +82,14 @@ case "${1:-}" in
         build "$ROOT/build-sanitize" -DVESTRANO_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$ROOT/build-sanitize"
         ;;
+    package)
+        install_missing_packages
+        build "$ROOT/build"
+        (cd "$ROOT/build" && cpack -G DEB >/dev/null)
+        ls "$ROOT"/build/vestrano_*.deb
+        ;;
     *)
-        echo "usage: $0 run|test|sanitize" >&2
+        echo "usage: $0 run|test|sanitize|package" >&2
         exit 2
         ;;
 esac
