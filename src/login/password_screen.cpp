@@ -2,8 +2,8 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
+#include "ui/data_folder_choice.h"
 #include "ui/focus_frame.h"
-#include "login/data_folder_choice.h"
 #include "login/password_store.h"
 #include "records/text_rules.h"
 
@@ -54,7 +54,7 @@ PasswordScreen::PasswordScreen(AppContext& ctx)
     change->setObjectName(QStringLiteral("btnCambiaPassword"));
     change->setGeometry(30, 330, 328, 32);
 
-    auto* folder = new DataFolderChoice(ctx, this);
+    auto* folder = new DataFolderChoice(ctx, QLatin1String(PasswordStore::kFileName), this);
     folder->setGeometry(30, 372, 328, 22);
     connect(folder, &DataFolderChoice::changed, this, [this] {
         resetForReturn();

@@ -1,8 +1,7 @@
-#include "login/data_folder_choice.h"
+#include "ui/data_folder_choice.h"
 
 #include "app/app_context.h"
 #include "app/data_folder.h"
-#include "login/password_store.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -20,7 +19,8 @@ const QString kNotSeeded = QStringLiteral(
 
 } // namespace
 
-DataFolderChoice::DataFolderChoice(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
+DataFolderChoice::DataFolderChoice(AppContext& ctx, const QString& seededFile, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_seededFile(seededFile) {
     auto* button = new QPushButton(QStringLiteral("Cartella dati..."), this);
     button->setObjectName(QStringLiteral("cmdCartellaDati"));
     button->setFlat(true);
@@ -65,7 +65,7 @@ void DataFolderChoice::choose() {
         return;
     }
     const QString programDir = data_folder::withSeparator(QDir(dir).absolutePath());
-    if (!data_folder::seed(programDir, m_ctx.deliveredDir, QLatin1String(PasswordStore::kFileName))) {
+    if (!data_folder::seed(programDir, m_ctx.deliveredDir, m_seededFile)) {
         m_ctx.dialogs->notice(window(), NoticeKind::Warning, kNotSeeded);
         return;
     }
