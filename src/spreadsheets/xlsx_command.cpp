@@ -8,15 +8,10 @@
 #include "vehicle_output/vehicle_export.h"
 #include "vehicles/vehicle_file.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
-
-#include <cstdio>
-#include <cstring>
 
 namespace xlsx_command {
 namespace {
@@ -86,33 +81,6 @@ int exportWorkbook(const QString& programDir, const QString& what, const QString
         return Failed;
     }
     return Done;
-}
-
-std::optional<int> runIfAsked(int argc, char* argv[]) {
-    bool asked = false;
-    for (int i = 1; i < argc && !asked; ++i)
-        asked = std::strncmp(argv[i], "--export-xlsx", 13) == 0;
-    if (!asked)
-        return std::nullopt;
-
-    QCoreApplication app(argc, argv);
-    QTextStream errors(stderr);
-    QCommandLineParser parser;
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
-    const QCommandLineOption exportXlsx(QStringLiteral("export-xlsx"), QString(), QStringLiteral("WHAT"));
-    parser.addOption(dataDir);
-    parser.addOption(exportXlsx);
-    if (!parser.parse(app.arguments()) || parser.positionalArguments().size() != 1) {
-        errors << kUsage << Qt::endl;
-        return Usage;
-    }
-    QString dir = parser.value(dataDir);
-    if (dir.isEmpty())
-        dir = qEnvironmentVariable("VESTRANO_DATA_DIR");
-    if (dir.isEmpty())
-        dir = QCoreApplication::applicationDirPath();
-    return exportWorkbook(QDir(dir).absolutePath(), parser.value(exportXlsx),
-                          parser.positionalArguments().constFirst(), errors);
 }
 
 } // namespace xlsx_command

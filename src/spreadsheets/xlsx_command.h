@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 class QTextStream;
 
 // The .xlsx exports for scheduled jobs, without a window or a display:
@@ -13,13 +11,9 @@ namespace xlsx_command {
 
 enum Exit { Done = 0, Failed = 1, Usage = 2 };
 
-// `what` is "veicoli" or a four-digit year. Reasons for a failure or a usage error go to
-// `errors`, one Italian line each.
+// `what` is "veicoli" or a four-digit year; `programDir` the data folder. Returns an exit code;
+// the reason for a failure or a usage error goes to `errors`, one Italian line.
 int exportWorkbook(const QString& programDir, const QString& what, const QString& target,
                    QTextStream& errors);
-
-// The exit code when the command line asks for the export, nullopt when it does not (the
-// program then starts as usual). Must run before any application object exists.
-std::optional<int> runIfAsked(int argc, char* argv[]);
 
 } // namespace xlsx_command

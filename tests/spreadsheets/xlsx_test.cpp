@@ -240,7 +240,7 @@ private slots:
                             QStringLiteral("veicoli")});
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 2);
-        QVERIFY(run.readAllStandardError().startsWith("Uso: vestrano"));
+        QVERIFY(run.readAllStandardError().contains("manca l'argomento FILE di --export-xlsx"));
     }
 };
 

@@ -1,0 +1,25 @@
+#include "program/command_line.h"
+
+#include "spreadsheets/xlsx_command.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace command_line {
+
+// One line per verb; each runs a function of its own feature folder.
+const std::vector<HeadlessVerb>& headlessVerbs() {
+    static const std::vector<HeadlessVerb> verbs = {
+        {QStringLiteral("export-xlsx"), QStringLiteral("veicoli|ANNO"),
+         QStringLiteral("scrive in FILE la cartella di lavoro .xlsx dei veicoli o dei costi di ANNO"),
+         [](const VerbRequest& r) {
+             QTextStream errors(stderr);
+             return xlsx_command::exportWorkbook(r.dataDir, r.value, r.arguments.value(0), errors);
+         },
+         {QStringLiteral("FILE")}},
+    };
+    return verbs;
+}
+
+} // namespace command_line
