@@ -1,4 +1,5 @@
 #include "app/app_context.h"
+#include "calendar/calendar_export.h"
 #include "reports/dialog_printing.h"
 #include "app/formats.h"
 #include "ui/area_screen.h"
@@ -34,6 +35,8 @@ void reportWhenExposed(QWindow* window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (calendar::isExportCommand(argc, argv))
+        return calendar::runExportCommand(argc, argv);
     // Software drawing: no graphics hardware is needed.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication app(argc, argv);

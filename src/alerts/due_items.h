@@ -1,0 +1,31 @@
+#pragma once
+
+#include "deadlines/deadline_rule.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+class RecordFile;
+
+// The deadlines of every kind that fall due, gathered in one reading of the vehicle file for
+// the reminder shown on entering.
+namespace alerts {
+
+struct DueItem {
+    int position; // of the card
+    deadlines::Kind kind;
+    QDate date;
+    QString plate;
+    QString makeAndModel;
+};
+
+// Every due deadline of the four kinds, soonest first; cards of one date keep file order and
+// one card's deadlines the order of the deadline menu. Throws RecordFileError.
+std::vector<DueItem> collectDue(RecordFile& file, const QDate& today);
+
+// "scaduta da 3 giorni", "scaduta da 1 giorno", "oggi", "tra 1 giorno", "tra 5 giorni".
+QString whenDue(const QDate& date, const QDate& today);
+
+} // namespace alerts
