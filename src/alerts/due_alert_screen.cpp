@@ -22,7 +22,7 @@ const QColor kOrange(0xFF, 0x8C, 0x00);
 
 } // namespace
 
-DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, std::vector<alerts::DueItem> items)
+DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueList due)
     : DialogScreen(ctx, mainMenu, QStringLiteral("frmPromemoriaScadenze"),
                    QStringLiteral(" Vestrano 3.0 - Promemoria scadenze"), Window::FixedCentred, QSize(860, 584)) {
     setGradient(QColor(0x46, 0x82, 0xB4));
@@ -45,7 +45,7 @@ DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, std::vector<a
                         QRect(140, 50, 676, 22), QFont(QStringLiteral("Verdana"), 10), QColor(0x8B, 0x45, 0x13));
 
     screen_parts::box(panel, QStringLiteral("shpLista"), QRect(16, 84, 800, 384), kOrange);
-    m_rows = new DueTableModel(std::move(items), ctx.clock->today(), this);
+    m_rows = new DueTableModel(std::move(due), ctx.clock->today(), this);
     auto* table = new QTableView(panel);
     table->setObjectName(QStringLiteral("grdScadenze"));
     table->setGeometry(21, 89, 790, 374);
@@ -91,16 +91,16 @@ void remindOnEntering(AppContext& ctx, QWidget* mainMenu) {
     // Coming in must not create the vehicle file: with no file nothing is due.
     if (!QFileInfo::exists(VehicleFile::pathIn(ctx.programDir)))
         return;
-    std::vector<DueItem> items;
+    DueList due;
     try {
         VehicleFile file(ctx.programDir);
-        items = collectDue(file, ctx.clock->today());
+        due = collectDue(file, ctx.clock->today());
         file.close();
     } catch (const RecordFileError&) {
         return;
     }
-    if (!items.empty())
-        (new DueAlertScreen(ctx, mainMenu, std::move(items)))->present();
+    if (!due.items.empty())
+        (new DueAlertScreen(ctx, mainMenu, std::move(due)))->present();
 }
 
 } // namespace alerts

@@ -10,7 +10,7 @@ class DueTableModel;
 class DueAlertScreen : public DialogScreen {
     Q_OBJECT
 public:
-    DueAlertScreen(AppContext& ctx, QWidget* mainMenu, std::vector<alerts::DueItem> items);
+    DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueList due);
 
     const DueTableModel& rows() const { return *m_rows; }
 

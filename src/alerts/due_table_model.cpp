@@ -5,11 +5,11 @@
 #include <QColor>
 #include <QStringList>
 
-DueTableModel::DueTableModel(std::vector<alerts::DueItem> items, const QDate& today, QObject* parent)
-    : QAbstractTableModel(parent), m_items(std::move(items)), m_today(today) {}
+DueTableModel::DueTableModel(alerts::DueList due, const QDate& today, QObject* parent)
+    : QAbstractTableModel(parent), m_due(std::move(due)), m_today(today) {}
 
 int DueTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_items.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_due.items.size());
 }
 
 int DueTableModel::columnCount(const QModelIndex& parent) const {
@@ -17,12 +17,12 @@ int DueTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString DueTableModel::text(int row, int column) const {
-    const alerts::DueItem& item = m_items[static_cast<std::size_t>(row)];
+    const alerts::DueItem& item = m_due.items[static_cast<std::size_t>(row)];
     switch (column) {
     case Plate:
-        return item.plate;
+        return m_due.plate(item);
     case Vehicle:
-        return item.makeAndModel;
+        return m_due.makeAndModel(item);
     case Kind:
         return QString::fromLatin1(deadlines::setup(item.kind).name);
     case Date:
@@ -39,7 +39,7 @@ QVariant DueTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole)
         return text(index.row(), index.column());
     // What has already passed stands out from what is still to come.
-    if (role == Qt::ForegroundRole && m_items[static_cast<std::size_t>(index.row())].date < m_today)
+    if (role == Qt::ForegroundRole && m_due.items[static_cast<std::size_t>(index.row())].date < m_today)
         return QColor(0xB0, 0x10, 0x10);
     return {};
 }

@@ -10,7 +10,7 @@ class DueTableModel : public QAbstractTableModel {
 public:
     enum Column { Plate, Vehicle, Kind, Date, When, ColumnCount };
 
-    DueTableModel(std::vector<alerts::DueItem> items, const QDate& today, QObject* parent = nullptr);
+    DueTableModel(alerts::DueList due, const QDate& today, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -23,6 +23,6 @@ public:
 private:
     QString text(int row, int column) const;
 
-    std::vector<alerts::DueItem> m_items;
+    alerts::DueList m_due;
     QDate m_today;
 };

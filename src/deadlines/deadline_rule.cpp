@@ -33,8 +33,8 @@ FieldText field(QByteArrayView record, F::Field f) {
 }
 
 // A blank field and an unreadable one both give an invalid date; `blank` tells them apart.
-QDate readDeadline(const QString& stored, bool& blank) {
-    const QString value = text::trimmed(stored);
+QDate readDeadline(QStringView stored, bool& blank) {
+    const QStringView value = text::trimmedView(stored);
     blank = value.isEmpty();
     return blank ? QDate() : formats::parseDate(value);
 }
@@ -63,7 +63,7 @@ void scanDeadlines(RecordFile& file, std::span<const Kind> kinds, const std::fun
     file.scan([&](int position, QByteArrayView record) {
         for (Kind kind : kinds) {
             bool blank = false;
-            const QDate date = readDeadline(field(record, setup(kind).field).view().toString(), blank);
+            const QDate date = readDeadline(field(record, setup(kind).field).view(), blank); // no allocation
             if (date.isValid())
                 visit(Deadline{position, record, kind, date});
         }
@@ -72,13 +72,21 @@ void scanDeadlines(RecordFile& file, std::span<const Kind> kinds, const std::fun
 }
 
 QString cardText(QByteArrayView record, F::Field f) {
-    return text::trimmed(field(record, f).view().toString());
+    return text::trimmedView(field(record, f).view()).toString();
 }
 
 QString makeAndModel(QByteArrayView record) {
-    const QString make = cardText(record, F::Marca);
-    const QString model = cardText(record, F::Modello);
-    return make.isEmpty() || model.isEmpty() ? make + model : make + u' ' + model;
+    const FieldText make = field(record, F::Marca);
+    const FieldText model = field(record, F::Modello);
+    const QStringView a = text::trimmedView(make.view());
+    const QStringView b = text::trimmedView(model.view());
+    QString joined;
+    joined.reserve(a.size() + b.size() + 1);
+    joined.append(a);
+    if (!a.isEmpty() && !b.isEmpty())
+        joined.append(u' ');
+    joined.append(b);
+    return joined;
 }
 
 QString row(QByteArrayView record, F::Field deadline) {
