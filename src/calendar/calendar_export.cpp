@@ -1,18 +1,13 @@
 #include "calendar/calendar_export.h"
 
 #include "app/app_context.h"
-#include "app/formats.h"
 #include "calendar/deadline_calendar.h"
 #include "records/whole_file_save.h"
 #include "vehicles/vehicle_file.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace calendar {
 namespace {
@@ -21,14 +16,8 @@ const QString kAccessMessage = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
     "scrittura nella cartella di installazione del programma.");
 
-const QString kOption = QStringLiteral("export-calendar");
-
 QString countText(int events) {
     return events == 1 ? QStringLiteral("1 scadenza") : QStringLiteral("%1 scadenze").arg(events);
-}
-
-QString usage() {
-    return QStringLiteral("Uso: vestrano [--data-dir CARTELLA] --export-calendar FILE");
 }
 
 } // namespace
@@ -59,45 +48,12 @@ void exportFromMenu(AppContext& ctx, QWidget* menu) {
         ctx.shell->open(path);
 }
 
-bool isExportCommand(const QStringList& arguments) {
-    const QString flag = QStringLiteral("--") + kOption;
-    for (const QString& a : arguments)
-        if (a == flag || a.startsWith(flag + u'='))
-            return true;
-    return false;
-}
-
-bool isExportCommand(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return isExportCommand(arguments);
-}
-
-int runExportCommand(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    formats::applyProcessWide();
-    QString message;
-    const int code = exportCommand(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
-                                   SystemClock().now(), message);
-    if (!message.isEmpty())
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    return code;
-}
-
-int exportCommand(const QStringList& arguments, const QString& programDir, const QDateTime& now,
-                  QString& message) {
-    QCommandLineParser parser;
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
-    const QCommandLineOption target(kOption, QString(), QStringLiteral("FILE"));
-    parser.addOption(dataDir);
-    parser.addOption(target);
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty() || parser.value(target).isEmpty()) {
-        message = usage();
+int exportToFile(const QString& dataDir, const QString& target, const QDateTime& now, QString& message) {
+    if (target.isEmpty()) {
+        message = QStringLiteral("vestrano: manca il nome del file del calendario (--export-calendar FILE)");
         return 2;
     }
-    const QString dir = parser.isSet(dataDir) ? parser.value(dataDir) : programDir;
-    const QString vehiclesPath = VehicleFile::pathIn(QDir(dir).absolutePath() + u'/');
+    const QString vehiclesPath = VehicleFile::pathIn(dataDir);
 
     // A scheduled job must not create files in a folder given by mistake: the vehicle file is
     // only read, and a missing one is an error.
@@ -115,9 +71,9 @@ int exportCommand(const QStringList& arguments, const QString& programDir, const
         return 1;
     }
     QString reason;
-    if (!saveWholeFile(parser.value(target), content, &reason)) {
+    if (!saveWholeFile(target, content, &reason)) {
         message = QStringLiteral("vestrano: impossibile salvare il calendario %1 (%2)")
-                      .arg(QDir::toNativeSeparators(parser.value(target)), reason);
+                      .arg(QDir::toNativeSeparators(target), reason);
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include "calendar/calendar_export.h"
 #include "calendar/ics_writer.h"
+#include "program/command_line.h"
 #include "vehicles/vehicle_file.h"
 
 #include <QDir>
@@ -264,43 +265,58 @@ private slots:
     }
 
     void command_data() {
-        QTest::addColumn<QStringList>("arguments"); // DATA and OUT stand for the folders
+        QTest::addColumn<QString>("dataDir"); // DATA: a folder with the vehicle file, OUT: an empty one
+        QTest::addColumn<QString>("target");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        const QString usage = QStringLiteral("Uso: vestrano [--data-dir CARTELLA] --export-calendar FILE");
-        QTest::newRow("done") << QStringList{"--data-dir", "DATA", "--export-calendar", "OUT/s.ics"} << 0 << "";
-        QTest::newRow("done, = form") << QStringList{"--data-dir=DATA", "--export-calendar=OUT/s.ics"} << 0 << "";
-        QTest::newRow("no file named") << QStringList{"--data-dir", "DATA", "--export-calendar"} << 2 << usage;
-        QTest::newRow("empty file name") << QStringList{"--data-dir", "DATA", "--export-calendar", ""} << 2
-                                         << usage;
-        QTest::newRow("unknown option") << QStringList{"--export-calendar", "OUT/s.ics", "--loud"} << 2 << usage;
-        QTest::newRow("stray argument") << QStringList{"--export-calendar", "OUT/s.ics", "more"} << 2 << usage;
-        QTest::newRow("no vehicle file")
-            << QStringList{"--data-dir", "OUT", "--export-calendar", "OUT/s.ics"} << 1
-            << "vestrano: impossibile leggere l'archivio dei veicoli OUT/Parco_Automezzi.pro";
-        QTest::newRow("calendar cannot be written")
-            << QStringList{"--data-dir", "DATA", "--export-calendar", "OUT"} << 1
-            << "vestrano: impossibile salvare il calendario OUT (";
+        QTest::newRow("done") << "DATA/" << "OUT/s.ics" << 0 << "";
+        QTest::newRow("no file named") << "DATA/" << "" << 2
+                                       << "vestrano: manca il nome del file del calendario (--export-calendar FILE)";
+        QTest::newRow("no vehicle file, nothing created")
+            << "OUT/" << "OUT/s.ics" << 1 << "vestrano: impossibile leggere l'archivio dei veicoli OUT/Parco_Automezzi.pro";
+        QTest::newRow("calendar cannot be written") << "DATA/" << "OUT" << 1
+                                                    << "vestrano: impossibile salvare il calendario OUT (";
     }
     void command() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, dataDir);
+        QFETCH(QString, target);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir data, out;
         fixtures::writeVehicles(data.path() + u'/', fleet());
-        QStringList args{QStringLiteral("vestrano")};
-        for (QString a : arguments)
-            args.append(a.replace(QLatin1String("DATA"), data.path()).replace(QLatin1String("OUT"), out.path()));
-        QVERIFY(calendar::isExportCommand(args));
+        const auto place = [&](QString s) {
+            return s.replace(QLatin1String("DATA"), data.path()).replace(QLatin1String("OUT"), out.path());
+        };
         QString said;
-        QCOMPARE(calendar::exportCommand(args, QStringLiteral("/nonexistent"), kNow, said), exitCode);
+        QCOMPARE(calendar::exportToFile(place(dataDir), place(target), kNow, said), exitCode);
         if (message.isEmpty())
             QCOMPARE(said, QString());
         else
-            QVERIFY2(said.startsWith(QString(message).replace(QLatin1String("OUT"), out.path())), qPrintable(said));
+            QVERIFY2(said.startsWith(place(message)), qPrintable(said));
         if (exitCode == 0)
-            QCOMPARE(fixtures::readFile(out.path() + QStringLiteral("/s.ics")).size() > 0, true);
-        QVERIFY(!QFile::exists(out.path() + QStringLiteral("/Parco_Automezzi.pro"))); // nothing created
+            QCOMPARE(parse(fixtures::readFile(place(target))).size(), std::size_t(5));
+        const QStringList expectedFiles = exitCode == 0 ? QStringList{QStringLiteral("s.ics")} : QStringList{};
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), expectedFiles); // nothing else created
+    }
+
+    void command_line_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("usageError");
+        QTest::newRow("verb with its file") << QStringList{"--data-dir", "d", "--export-calendar", "s.ics"} << false;
+        QTest::newRow("= form") << QStringList{"--export-calendar=s.ics"} << false;
+        QTest::newRow("no file") << QStringList{"--export-calendar"} << true;
+        QTest::newRow("unknown option") << QStringList{"--export-calendar", "s.ics", "--loud"} << true;
+        QTest::newRow("stray argument") << QStringList{"--export-calendar", "s.ics", "more"} << true;
+    }
+    void command_line() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, usageError);
+        const command_line::Request request = command_line::parse(QStringList{"vestrano"} + arguments);
+        QCOMPARE(request.action, usageError ? command_line::Action::UsageError : command_line::Action::Verb);
+        if (!usageError) {
+            QCOMPARE(request.verb->name, QStringLiteral("export-calendar"));
+            QCOMPARE(request.verbValue, QStringLiteral("s.ics"));
+        }
     }
 
     // The real program, with no display at all, writes the same file as the menu button.
