@@ -4,6 +4,7 @@
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
 #include "login/change_password_screen.h"
+#include "login/data_folder.h"
 #include "program/main_menu_screen.h"
 #include "login/password_screen.h"
 #include "costs/cost_menu_screen.h"
@@ -26,4 +27,5 @@ Program::Program(AppContext& ctx) : m_ctx(ctx) {
 
 void Program::start() {
     m_screens.show(QStringLiteral("frmPassword"));
+    tellDataFolderProblem(m_ctx, m_screens.area(QStringLiteral("frmPassword")));
 }
