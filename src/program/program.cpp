@@ -10,7 +10,10 @@
 #include "costs/cost_menu_screen.h"
 #include "costs/cost_screen.h"
 #include "deadlines/deadline_menu_screen.h"
+#include "ui/area_screen.h"
 #include "vehicles/vehicle_card_screen.h"
+
+#include <QTimer>
 
 Program::Program(AppContext& ctx) : m_ctx(ctx) {
     ctx.screens = &m_screens;
@@ -27,5 +30,7 @@ Program::Program(AppContext& ctx) : m_ctx(ctx) {
 
 void Program::start() {
     m_screens.show(QStringLiteral("frmPassword"));
-    tellDataFolderProblem(m_ctx, m_screens.area(QStringLiteral("frmPassword")));
+    // Told over the login screen once it is up, before the user types a password for nothing.
+    QWidget* login = m_screens.area(QStringLiteral("frmPassword"));
+    QTimer::singleShot(0, login, [this, login] { tellDataFolderProblem(m_ctx, login); });
 }

@@ -204,6 +204,7 @@ private slots:
         const QString path = app.path(folder);
         app.context().programDir = path + u'/';
         app.start();
+        QCoreApplication::processEvents(); // the start-up notice comes once the login screen is up
         if (why.isEmpty()) {
             QVERIFY(app.dialogs().prompts().isEmpty());
             QVERIFY(QFileInfo(path).isDir());
