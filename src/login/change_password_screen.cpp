@@ -3,7 +3,7 @@
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
-#include "login/data_folder.h"
+#include "ui/data_folder_notice.h"
 #include "login/password_screen.h"
 #include "login/password_store.h"
 #include "ui/return_chain.h"

@@ -4,7 +4,7 @@
 #include "ui/artwork.h"
 #include "ui/data_folder_choice.h"
 #include "ui/focus_frame.h"
-#include "login/data_folder.h"
+#include "ui/data_folder_notice.h"
 #include "login/password_store.h"
 #include "records/text_rules.h"
 

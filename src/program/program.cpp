@@ -4,7 +4,7 @@
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
 #include "login/change_password_screen.h"
-#include "login/data_folder.h"
+#include "ui/data_folder_notice.h"
 #include "program/main_menu_screen.h"
 #include "login/password_screen.h"
 #include "costs/cost_menu_screen.h"
