@@ -105,6 +105,7 @@ void PasswordScreen::checkPassword() {
     m_memory->setText(stored);
     if (PasswordStore::normalised(m_password->text()) == stored) {
         goTo(QStringLiteral("frmAvvio"));
+        emit accepted();
         return;
     }
     // A folder the program cannot use has no store to match: the password is not to blame.
