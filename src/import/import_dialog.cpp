@@ -4,6 +4,7 @@
 #include "import/import_preview_model.h"
 #include "records/record_file.h"
 #include "records/text_rules.h"
+#include "ui/access_failure.h"
 #include "ui/screen_parts.h"
 #include "vehicles/vehicle_file.h"
 
@@ -25,10 +26,6 @@ const QString kPickTitle = QStringLiteral("Importa da file");
 const QString kPickFilter =
     QStringLiteral("File CSV (*.csv *.txt);;Tutti i file (*)");
 const QString kCannotRead = QStringLiteral("Attenzione: il file non si può importare.\n\r\n\r");
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-    "privilegi di scrittura nella cartella di installazione del programma.\n\r\n\rNessuna riga è "
-    "stata importata.");
 const QString kNotImported = QStringLiteral("(non importare)");
 
 constexpr QSize kWindow(980, 620);
@@ -201,7 +198,8 @@ void ImportDialog::importRows() {
         });
         file.close();
     } catch (const RecordFileError&) {
-        m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
+        m_ctx.dialogs->notice(this, NoticeKind::Error,
+                              accessFailureText() + QStringLiteral("\n\r\n\rNessuna riga è stata importata."));
         return;
     }
     m_ctx.dialogs->notice(this, NoticeKind::Information, addedMessage(count));
