@@ -24,6 +24,7 @@ public:
     int monthOf(QStringView date) const;
     // Adds the amount to the month. An amount that is no number is passed over: returns false.
     bool add(int month, const QString& amount);
+    void add(int month, double value);
     bool add(QStringView date, const QString& amount) { return add(monthOf(date), amount); }
 
     double sum(int month) const { return m_sums[static_cast<std::size_t>(month)]; }

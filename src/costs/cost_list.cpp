@@ -2,7 +2,7 @@
 
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 
 namespace cost_list {
 namespace {
@@ -35,10 +35,9 @@ bool isUnpaid(QByteArrayView record) {
 }
 
 void collectUnpaid(RecordFile& file, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    parallel_scan::collectInOrder(file, rows, [](std::vector<QString>& part, int, QByteArrayView record) {
         if (isUnpaid(record))
-            rows.push_back(row(record));
-        return true;
+            part.push_back(row(record));
     });
 }
 
@@ -50,10 +49,9 @@ FieldCriteria searchCriteria(const std::array<QString, 10>& texts) {
 }
 
 void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (criteria.matches(record))
-            rows.push_back(row(record));
-        return true;
+            part.push_back(row(record));
     });
 }
 

@@ -3,7 +3,7 @@
 #include "app/formats.h"
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 #include "records/text_rules.h"
 
 namespace deadlines {
@@ -65,10 +65,9 @@ QString row(QByteArrayView record, F::Field deadline) {
 }
 
 void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (check(field(record, deadline).view().toString(), today) == Due::Yes)
-            rows.push_back(row(record, deadline));
-        return true;
+            part.push_back(row(record, deadline));
     });
 }
 

@@ -37,6 +37,8 @@ public:
     int append(QByteArrayView record);
     // Every record in file order, read in large blocks. The visitor may return false to stop.
     void scan(const std::function<bool(int position, QByteArrayView record)>& visit);
+    // Records first .. first+n-1 into `block` in one read (for scans that share the work out).
+    void readRecords(int first, int n, QByteArray& block);
     void close();
 
     static int countOf(qint64 bytes, int recordSize) {
