@@ -61,7 +61,7 @@ QString lineText(const Line& l) {
     return buildLine(l.make, l.model, l.plate, l.date, l.reason, l.payee, l.amount);
 }
 
-void read(RecordFile& file, const Request& request, Result& result) {
+void read(RecordFile& file, const Request& request, Result& result, int workers) {
     using C = TSchedaCosto;
     const RecordLayout& layout = C::layout();
     const Prepared filters(request);
@@ -97,7 +97,7 @@ void read(RecordFile& file, const Request& request, Result& result) {
             ++result.listed;
         }
     };
-    parallel_scan::scanInOrder<Part>(file, visit, take);
+    parallel_scan::scanInOrder<Part>(file, visit, take, workers);
 }
 
 QString runningText(double total) {

@@ -46,7 +46,7 @@ void Sums::add(int month, double value) {
     m_counted[m] = true;
 }
 
-Sums read(RecordFile& file, const QString& year) {
+Sums read(RecordFile& file, const QString& year, int workers) {
     Sums sums(year);
     const RecordLayout& layout = TSchedaCosto::layout();
     // Months and amounts are read on every core; the sums are added up in file order, so they
@@ -63,7 +63,7 @@ Sums read(RecordFile& file, const QString& year) {
     parallel_scan::scanInOrder<Part>(file, visit, [&](Part& part) {
         for (const auto& [month, value] : part)
             sums.add(month, value);
-    });
+    }, workers);
     return sums;
 }
 

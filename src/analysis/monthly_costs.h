@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/parallel_work.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringView>
@@ -37,7 +39,7 @@ private:
 };
 
 // The year file read from first to last. Throws RecordFileError when it cannot be read.
-Sums read(RecordFile& file, const QString& year);
+Sums read(RecordFile& file, const QString& year, int workers = parallel_work::defaultWorkers());
 
 // A month's text rounded to whole euros (half up), in the shortest decimal form: "15,6" -> "16".
 // A blank text counts as 0.

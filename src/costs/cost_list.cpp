@@ -34,11 +34,11 @@ bool isUnpaid(QByteArrayView record) {
     return fixed_width::trimmed(field(record, C::Saldato).view()) == C::unpaid();
 }
 
-void collectUnpaid(RecordFile& file, std::vector<QString>& rows) {
+void collectUnpaid(RecordFile& file, std::vector<QString>& rows, int workers) {
     parallel_scan::collectInOrder(file, rows, [](std::vector<QString>& part, int, QByteArrayView record) {
         if (isUnpaid(record))
             part.push_back(row(record));
-    });
+    }, workers);
 }
 
 FieldCriteria searchCriteria(const std::array<QString, 10>& texts) {
@@ -48,11 +48,11 @@ FieldCriteria searchCriteria(const std::array<QString, 10>& texts) {
     return FieldCriteria(C::layout(), pairs);
 }
 
-void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows) {
+void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows, int workers) {
     parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (criteria.matches(record))
             part.push_back(row(record));
-    });
+    }, workers);
 }
 
 } // namespace cost_list

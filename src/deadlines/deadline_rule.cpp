@@ -64,11 +64,11 @@ QString row(QByteArrayView record, F::Field deadline) {
     return r.take();
 }
 
-void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows) {
+void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows, int workers) {
     parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (check(field(record, deadline).view().toString(), today) == Due::Yes)
             part.push_back(row(record, deadline));
-    });
+    }, workers);
 }
 
 } // namespace deadlines

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/parallel_work.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QByteArrayView>
@@ -41,6 +42,7 @@ QString row(QByteArrayView record, TSchedaVeicolo::Field deadline);
 // Appends, in file order, the row of every card due in `deadline`. A card whose date cannot
 // be read is passed over and the rest of the file is still examined. Throws RecordFileError;
 // the rows made before a failure stay in `rows`.
-void collectDue(RecordFile& file, TSchedaVeicolo::Field deadline, const QDate& today, std::vector<QString>& rows);
+void collectDue(RecordFile& file, TSchedaVeicolo::Field deadline, const QDate& today, std::vector<QString>& rows,
+                int workers = parallel_work::defaultWorkers());
 
 } // namespace deadlines

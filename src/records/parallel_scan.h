@@ -12,9 +12,9 @@
 // A full scan of a record file shared out over the machine's cores. The file is read block by
 // block in file order; each block is turned into a part of the result on whichever thread read
 // it (the calling thread among them); the parts are handed back on the calling thread one by
-// one in file order, so the result is the one a scan from first to last gives. A read that fails part-way hands back the parts of every
-// block before it and then throws, as the scan from first to last does. Memory: a few blocks
-// in flight plus the parts not yet handed back.
+// one in file order, so the result is the one RecordFile::scan gives. A read that fails
+// part-way hands back exactly the records RecordFile::scan visits before it fails, then throws
+// the same error. Memory: one block per thread plus the parts not yet handed back.
 namespace parallel_scan {
 
 // Small enough to stay in a core's cache between its read and its work.

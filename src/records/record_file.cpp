@@ -106,6 +106,10 @@ int RecordFile::append(QByteArrayView record) {
     return position;
 }
 
+int RecordFile::scanBlockRecords() const {
+    return std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
+}
+
 void RecordFile::readRecords(int first, int n, QByteArray& block) {
     seekTo(first);
     const qint64 want = static_cast<qint64>(n) * m_recordSize;
@@ -121,7 +125,7 @@ void RecordFile::readRecords(int first, int n, QByteArray& block) {
 
 void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {
     const int total = count();
-    const int perBlock = std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
+    const int perBlock = scanBlockRecords();
     QByteArray block;
     for (int first = 1; first <= total; first += perBlock) {
         const int n = std::min(perBlock, total - first + 1);

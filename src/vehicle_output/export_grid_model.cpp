@@ -14,7 +14,7 @@ ExportGridModel::ExportGridModel(const RecordLayout& layout, std::vector<Column>
         m_packedOrdinal.push_back(c.field >= 0 ? packed++ : -1);
 }
 
-void ExportGridModel::load(RecordFile& file) {
+void ExportGridModel::load(RecordFile& file, int workers) {
     beginResetModel();
     m_packed.clear();
     m_rowStart.clear();
@@ -46,7 +46,7 @@ void ExportGridModel::load(RecordFile& file) {
                 m_rowStart.push_back(base + start);
             m_packed.append(part.packed);
             m_count += static_cast<int>(part.rowStart.size());
-        });
+        }, workers);
     } catch (const RecordFileError&) {
         // The grid is only a preview: it shows what could be read.
     }

@@ -39,11 +39,11 @@ QString row(QByteArrayView record) {
     return r.take();
 }
 
-void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows) {
+void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows, int workers) {
     parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (criteria.matches(record))
             part.push_back(row(record));
-    });
+    }, workers);
 }
 
 } // namespace vehicle_search
