@@ -79,6 +79,11 @@ QString text(Topic topic) {
             "Per lo stesso motivo il programma può essere copiato, insieme ai suoi archivi, su una chiavetta USB e "
             "utilizzato su qualsiasi computer senza alcuna installazione: basta avviarlo dalla chiavetta. Per "
             "conservare una copia di sicurezza dei dati è sufficiente copiare l'intera cartella del programma.",
+            "Quando il programma è installato, e quindi la sua cartella non è scrivibile, i dati sono conservati "
+            "nella cartella dati personale dell'utente. Per lavorare con i colleghi su una cartella condivisa in "
+            "rete, premere nella schermata di accesso Cartella dati... e scegliere la cartella: il programma "
+            "controlla che esista e che vi si possa scrivere, vi copia la password iniziale se la cartella non ne ha "
+            "una e la ricorda per gli avvii successivi. Accanto al pulsante è indicata la cartella in uso.",
             "L'accesso al programma è protetto da una password, richiesta a ogni avvio; le lettere maiuscole e "
             "minuscole non vengono distinte. Per cambiarla, premere nella schermata di accesso il pulsante per il "
             "cambio della password, digitare la password attuale e poi due volte la nuova password. Si consiglia di "
@@ -108,7 +113,8 @@ QString text(Topic topic) {
             "la foto viene archiviata insieme alla scheda quando si preme Salva. Gli altri pulsanti posti sotto la "
             "foto consentono di salvarne una copia in una cartella a scelta, di toglierla dalla scheda e di "
             "visualizzarla ingrandita a tutto schermo (un clic sulla foto chiude la finestra). Una scheda senza foto "
-            "mostra l'immagine predefinita di un'automobile.",
+            "mostra l'immagine predefinita di un'automobile, come una foto il cui file supera i 256 MB o i 100 milioni "
+            "di pixel.",
             "Il pulsante Slide show mostra a tutto schermo, una dopo l'altra, le foto di tutti i veicoli in archivio, "
             "cambiandole ogni 6 secondi e ricominciando dalla prima dopo l'ultima. Per terminare la presentazione è "
             "sufficiente fare clic sulla foto.",
@@ -119,7 +125,10 @@ QString text(Topic topic) {
             "Il pulsante Allega file apre una finestra in cui è possibile associare alla scheda fino a tre documenti "
             "di qualsiasi tipo, ciascuno con la propria descrizione. Il pulsante Sfoglia... copia il file scelto nella "
             "cartella Documenti_Allegati del programma; il pulsante Apri lo apre con il programma a cui è associato. "
-            "Premere Applica e chiudi e poi Salva per registrare le modifiche nella scheda.",
+            "Premere Applica e chiudi e poi Salva per registrare le modifiche nella scheda. Il nome di un file allegato "
+            "può contenere al massimo 250 caratteri, esclusi quelli che la scheda non è in grado di registrare (ad "
+            "esempio lettere cirilliche o ideogrammi): un file con un nome simile non viene copiato e il programma lo "
+            "segnala; è sufficiente rinominarlo e sceglierlo di nuovo.",
             "Il pulsante Trova consente di cercare le schede in archivio indicando uno o più dati del veicolo, come la "
             "targa, la marca o l'autista; facendo doppio clic su un veicolo dell'elenco dei risultati la sua scheda "
             "viene visualizzata sullo schermo.",
