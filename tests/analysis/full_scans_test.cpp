@@ -6,13 +6,13 @@
 #include "costs/cost_list.h"
 #include "deadlines/deadline_rule.h"
 #include "records/record_file.h"
+#include "support/failing_reads.h"
 #include "support/test_registry.h"
 #include "vehicle_output/export_grid_model.h"
 #include "vehicle_output/export_screen.h"
 #include "vehicle_output/vehicle_export.h"
 #include "vehicle_output/vehicle_search.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <functional>
@@ -90,24 +90,6 @@ public:
 
 private:
     std::mt19937 m_random{20261210};
-};
-
-// Reads fail from byte `failAt` on.
-class FailingReads : public QBuffer {
-public:
-    FailingReads(const QByteArray& bytes, qint64 failAt) : m_failAt(failAt) {
-        setData(bytes);
-        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-    }
-
-protected:
-    qint64 readData(char* data, qint64 max) override {
-        const qint64 room = m_failAt - pos();
-        return room <= 0 ? -1 : QBuffer::readData(data, std::min(max, room));
-    }
-
-private:
-    qint64 m_failAt;
 };
 
 // 6,000 entries are more than two reads of the scan; 3,000 cards about two and a half.

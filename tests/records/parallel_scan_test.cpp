@@ -1,8 +1,8 @@
 #include "records/parallel_scan.h"
 #include "records/record_file.h"
+#include "support/failing_reads.h"
 #include "support/test_registry.h"
 
-#include <QBuffer>
 #include <QTest>
 
 #include <cstring>
@@ -26,26 +26,6 @@ QByteArray recordsOf(int count) {
     }
     return bytes;
 }
-
-// Reads fail from byte `failAt` on, as a bad sector in the middle of a file makes them.
-class FailingReads : public QBuffer {
-public:
-    FailingReads(const QByteArray& bytes, qint64 failAt) : m_failAt(failAt) {
-        setData(bytes);
-        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-    }
-
-protected:
-    qint64 readData(char* data, qint64 max) override {
-        const qint64 room = m_failAt - pos();
-        if (room <= 0)
-            return -1;
-        return QBuffer::readData(data, std::min(max, room));
-    }
-
-private:
-    qint64 m_failAt;
-};
 
 std::unique_ptr<RecordFile> fileOf(const QByteArray& bytes, qint64 failAt = -1) {
     return std::make_unique<RecordFile>(
