@@ -19,7 +19,8 @@ public:
     QStringView view() const { return QStringView(m_chars, m_size); }
 
 private:
-    // A length byte never says more than 255. Left uninitialised: only m_size characters are read.
-    char16_t m_chars[256];
+    // Left uninitialised: only the first m_size are ever read, and zeroing 512 bytes for a
+    // field of ten would cost more than decoding it.
+    char16_t m_chars[256]; // a length byte never says more than 255
     qsizetype m_size = 0;
 };

@@ -172,7 +172,7 @@ private slots:
         }) << false;
         for (deadlines::Kind kind : deadlines::kKinds)
             QTest::newRow(deadlines::setup(kind).screen) << Scan([kind, today](RecordFile& f, int w) {
-                return rows([&](auto& r) { deadlines::collectDue(f, deadlines::setup(kind).field, today, r, w); });
+                return rows([&](auto& r) { deadlines::collectDue(f, kind, today, r, w); });
             }) << false;
         QTest::newRow("vehicle export grid") << Scan([](RecordFile& f, int w) {
             return grid(vehicle_export::setup(), f, w);
