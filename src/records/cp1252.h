@@ -13,6 +13,9 @@ namespace cp1252 {
 QByteArray encode(const QString& text);
 QString decode(QByteArrayView bytes);
 char encodeChar(QChar c);
+// The first character of `text` the code page cannot hold (both halves of a surrogate pair);
+// empty when there is none.
+QString firstUnheld(const QString& text);
 
 // 0x80..0x9F; 0 marks the five codes the code page leaves undefined (read back as C1 controls).
 inline constexpr std::array<char16_t, 32> kHigh = {
