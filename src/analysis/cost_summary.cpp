@@ -68,7 +68,7 @@ void read(RecordFile& file, const Request& request, Result& result) {
     const bool filtered = activeFilters(request) > 0;
     // Fields are read into buffers of their own: a whole year can be listed.
     const auto field = [&layout](QByteArrayView record, C::Field f) { return FieldText(record, layout, f); };
-    file.scan([&](int, QByteArrayView record) {
+    file.scan([&](qint64, QByteArrayView record) {
         if (filtered &&
             !filters.matches(layout.decodeField(record, C::Targa), layout.decodeField(record, C::Causale)))
             return true;

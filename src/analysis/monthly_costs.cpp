@@ -42,7 +42,7 @@ bool Sums::add(int month, const QString& amount) {
 Sums read(RecordFile& file, const QString& year) {
     Sums sums(year);
     const RecordLayout& layout = TSchedaCosto::layout();
-    file.scan([&](int, QByteArrayView record) {
+    file.scan([&](qint64, QByteArrayView record) {
         const int month = sums.monthOf(layout.decodeField(record, TSchedaCosto::Data));
         if (month >= 0)
             sums.add(month, layout.decodeField(record, TSchedaCosto::Importo));

@@ -35,7 +35,7 @@ bool isUnpaid(QByteArrayView record) {
 }
 
 void collectUnpaid(RecordFile& file, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    file.scan([&](qint64, QByteArrayView record) {
         if (isUnpaid(record))
             rows.push_back(row(record));
         return true;
@@ -50,7 +50,7 @@ FieldCriteria searchCriteria(const std::array<QString, 10>& texts) {
 }
 
 void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    file.scan([&](qint64, QByteArrayView record) {
         if (criteria.matches(record))
             rows.push_back(row(record));
         return true;

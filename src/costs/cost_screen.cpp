@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
+#include "ui/loaded_record_update.h"
 #include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
@@ -310,7 +311,7 @@ void CostScreen::clearEntry() {
     m_type->setFocus();
 }
 
-void CostScreen::loadEntry(const TSchedaCosto& entry, int position) {
+void CostScreen::loadEntry(const TSchedaCosto& entry, qint64 position) {
     for (int f = 0; f < C::FieldCount; ++f)
         if (m_fields[f])
             setFieldText(static_cast<C::Field>(f), text::trimmed(entry.values[f]));
@@ -322,6 +323,7 @@ void CostScreen::loadEntry(const TSchedaCosto& entry, int position) {
     else if (flag == C::unpaid())
         m_paid->setChecked(false);
     m_position->setText(QString::number(position));
+    m_loaded.remember(position, entry.encode());
 }
 
 TSchedaCosto CostScreen::entryOnScreen() const {
@@ -347,7 +349,7 @@ void CostScreen::reportEmptyFile() {
     m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
 }
 
-void CostScreen::showRecordAt(CostFile& file, int position) {
+void CostScreen::showRecordAt(CostFile& file, qint64 position) {
     const TSchedaCosto entry = file.entryAt(position);
     file.close();
     loadEntry(entry, position);
@@ -415,14 +417,19 @@ void CostScreen::save() {
         CostFile file(yearFile());
         const TSchedaCosto entry = entryOnScreen();
         const QString position = text::trimmed(m_position->text());
+        const QByteArray record = entry.encode();
         if (!position.isEmpty()) {
-            const int p = position.toInt();
-            file.updateAt(p, entry);
+            const qint64 p = position.toLongLong();
+            // No: the stored entry stays, and so does everything on screen.
+            if (!updateLoadedRecord(*m_ctx.dialogs, this, file, p, record, m_loaded))
+                return;
+            m_loaded.remember(p, record);
             m_position->setText(QString::number(p));
             file.close();
             m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
         } else {
-            const int p = file.append(entry);
+            const qint64 p = file.append(record);
+            m_loaded.remember(p, record);
             m_position->setText(QString::number(p));
             file.close();
             m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);

@@ -65,7 +65,7 @@ QString row(QByteArrayView record, F::Field deadline) {
 }
 
 void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    file.scan([&](qint64, QByteArrayView record) {
         if (check(field(record, deadline).view().toString(), today) == Due::Yes)
             rows.push_back(row(record, deadline));
         return true;

@@ -75,7 +75,9 @@ QString text(Topic topic) {
             "Per utilizzare Vestrano 3.0 su più computer di una rete locale è sufficiente collocare il programma in "
             "una cartella condivisa e avviarlo da ciascuna postazione: ogni copia vede le schede registrate dalle "
             "altre alla successiva operazione. Chi utilizza il programma deve disporre dei permessi di scrittura "
-            "nella cartella condivisa.",
+            "nella cartella condivisa. Se un'altra postazione ha modificato una scheda dopo che è stata aperta, al "
+            "salvataggio il programma chiede se sovrascrivere le sue modifiche: rispondendo No la scheda in archivio "
+            "resta com'è e quanto scritto rimane sullo schermo.",
             "Per lo stesso motivo il programma può essere copiato, insieme ai suoi archivi, su una chiavetta USB e "
             "utilizzato su qualsiasi computer senza alcuna installazione: basta avviarlo dalla chiavetta. Per "
             "conservare una copia di sicurezza dei dati è sufficiente copiare l'intera cartella del programma.",

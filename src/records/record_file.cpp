@@ -6,47 +6,75 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
-#include <sys/file.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
 
 constexpr qint64 kScanBlockBytes = 4 * 1024 * 1024;
 
-// Holds the whole-file lock for one append.
-class AppendLock {
+int handleOf(QIODevice* device) {
+    auto* file = qobject_cast<QFile*>(device);
+    return file ? file->handle() : -1;
+}
+
+// Holds an exclusive lock on the whole file for one write. POSIX record locks rather than
+// flock, which some network file systems keep local to one machine; open-file-description
+// locks where the kernel has them, so they belong to this open file and not to the process.
+class WriteLock {
 public:
-    explicit AppendLock(QIODevice* device) {
+    explicit WriteLock(QIODevice* device) : m_handle(handleOf(device)) {
 #ifdef Q_OS_UNIX
-        if (auto* file = qobject_cast<QFile*>(device)) {
-            m_handle = file->handle();
-            if (m_handle >= 0 && ::flock(m_handle, LOCK_EX) != 0)
-                throw RecordFileError("lock failed");
-        }
-#else
-        Q_UNUSED(device);
+        if (m_handle >= 0 && !take(F_WRLCK))
+            throw RecordFileError("lock failed");
 #endif
     }
-    ~AppendLock() {
+    ~WriteLock() {
 #ifdef Q_OS_UNIX
         if (m_handle >= 0)
-            ::flock(m_handle, LOCK_UN);
+            apply(m_command, F_UNLCK);
 #endif
     }
-    AppendLock(const AppendLock&) = delete;
-    AppendLock& operator=(const AppendLock&) = delete;
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
 
 private:
-    int m_handle = -1;
+#ifdef Q_OS_UNIX
+    bool apply(int command, short type) const {
+        struct flock lock {};
+        lock.l_type = type;
+        lock.l_whence = SEEK_SET; // l_start 0, l_len 0: the whole file, however it grows
+        int result;
+        do
+            result = ::fcntl(m_handle, command, &lock);
+        while (result != 0 && errno == EINTR);
+        return result == 0;
+    }
+    bool take(short type) {
+#ifdef F_OFD_SETLKW
+        m_command = F_OFD_SETLKW;
+        if (apply(m_command, type))
+            return true;
+        if (errno != EINVAL) // EINVAL: a kernel without open-file-description locks
+            return false;
+#endif
+        m_command = F_SETLKW;
+        return apply(m_command, type);
+    }
+    int m_command = F_SETLKW;
+#endif
+    int m_handle;
 };
 
 } // namespace
 
-RecordFile::RecordFile(const QString& path, int recordSize) : m_recordSize(recordSize) {
+RecordFile::RecordFile(const QString& path, int recordSize, Sync sync) : m_recordSize(recordSize), m_sync(sync) {
     auto file = std::make_unique<QFile>(path);
     if (QFileInfo(path).isDir())
         throw RecordFileError("path is a folder");
-    // Unbuffered: an append must reach the file before its lock is released.
+    // Unbuffered: a write must reach the file before its lock is released.
     if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw RecordFileError("cannot open or create");
     m_device = std::move(file);
@@ -63,20 +91,24 @@ RecordFile::~RecordFile() {
         m_device->close();
 }
 
-int RecordFile::count() const {
+qint64 RecordFile::count() const {
     if (!m_device)
         throw RecordFileError("file is closed");
     return countOf(m_device->size(), m_recordSize);
 }
 
-void RecordFile::seekTo(int position) {
-    if (!m_device->seek(static_cast<qint64>(position - 1) * m_recordSize))
+void RecordFile::seekTo(qint64 position) {
+    if (!m_device->seek((position - 1) * m_recordSize))
         throw RecordFileError("seek failed");
 }
 
-QByteArray RecordFile::readAt(int position) {
+void RecordFile::checkStored(qint64 position) const {
     if (position < 1 || position > count())
         throw RecordFileError("position out of range");
+}
+
+QByteArray RecordFile::readAt(qint64 position) {
+    checkStored(position);
     seekTo(position);
     QByteArray record = m_device->read(m_recordSize);
     if (record.size() != m_recordSize)
@@ -89,33 +121,55 @@ void RecordFile::writeRecord(QByteArrayView record) {
         throw RecordFileError("wrong record size");
     if (m_device->write(record.data(), record.size()) != record.size())
         throw RecordFileError("write failed");
+    syncToDisk();
 }
 
-void RecordFile::updateAt(int position, QByteArrayView record) {
-    if (position < 1)
-        throw RecordFileError("position out of range");
+void RecordFile::syncToDisk() {
+    if (m_sync == Sync::None)
+        return;
+#ifdef Q_OS_UNIX
+    // The file is unbuffered, so the record is already with the kernel; only the data needs
+    // to reach the disk, not the times.
+    const int handle = handleOf(m_device.get());
+    if (handle >= 0 && ::fdatasync(handle) != 0)
+        throw RecordFileError("sync failed");
+#endif
+}
+
+void RecordFile::updateAt(qint64 position, QByteArrayView record) {
+    updateIfUnchanged(position, record, [](QByteArrayView) { return true; });
+}
+
+bool RecordFile::updateIfUnchanged(qint64 position, QByteArrayView record,
+                                   const std::function<bool(QByteArrayView)>& unchanged) {
+    if (record.size() != m_recordSize)
+        throw RecordFileError("wrong record size");
+    WriteLock lock(m_device.get());
+    if (!unchanged(readAt(position)))
+        return false;
     seekTo(position);
     writeRecord(record);
+    return true;
 }
 
-int RecordFile::append(QByteArrayView record) {
-    AppendLock lock(m_device.get());
-    const int position = count() + 1;
+qint64 RecordFile::append(QByteArrayView record) {
+    WriteLock lock(m_device.get());
+    const qint64 position = count() + 1;
     seekTo(position);
     writeRecord(record);
     return position;
 }
 
-void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {
-    const int total = count();
+void RecordFile::scan(const std::function<bool(qint64, QByteArrayView)>& visit) {
+    const qint64 total = count();
     if (total == 0)
         return;
     seekTo(1);
-    const int perBlock = std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
+    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / m_recordSize);
     QByteArray block;
-    for (int first = 1; first <= total; first += perBlock) {
-        const int n = std::min(perBlock, total - first + 1);
-        const qint64 want = static_cast<qint64>(n) * m_recordSize;
+    for (qint64 first = 1; first <= total; first += perBlock) {
+        const qint64 n = std::min(perBlock, total - first + 1);
+        const qint64 want = n * m_recordSize;
         block.resize(want);
         qint64 got = 0;
         while (got < want) {
@@ -124,9 +178,8 @@ void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {
                 throw RecordFileError("short read");
             got += r;
         }
-        for (int i = 0; i < n; ++i) {
-            const QByteArrayView record(block.constData() + static_cast<qsizetype>(i) * m_recordSize,
-                                        m_recordSize);
+        for (qint64 i = 0; i < n; ++i) {
+            const QByteArrayView record(block.constData() + i * m_recordSize, m_recordSize);
             if (!visit(first + i, record))
                 return;
         }

@@ -18,9 +18,15 @@ public:
 // A file of fixed-size records with no header: position p (1-based) is at byte (p-1)*size.
 // Opened for reading and writing; a missing file is created empty, an existing file that
 // cannot be opened is never replaced. The bytes of an incomplete last record are ignored.
+//
+// Writes (append and update) hold an exclusive POSIX record lock on the file, which network
+// file servers honour, and reach the disk before they return, so a success message is true.
 class RecordFile {
 public:
-    RecordFile(const QString& path, int recordSize);
+    // Unsynced writes are for measuring what the sync costs; the program always syncs.
+    enum class Sync { ToDisk, None };
+
+    RecordFile(const QString& path, int recordSize, Sync sync = Sync::ToDisk);
     // For tests: work on any device (for example one that fails after N bytes).
     RecordFile(std::unique_ptr<QIODevice> device, int recordSize);
     ~RecordFile();
@@ -29,24 +35,32 @@ public:
     RecordFile& operator=(const RecordFile&) = delete;
 
     int recordSize() const { return m_recordSize; }
-    int count() const;
-    QByteArray readAt(int position);
-    void updateAt(int position, QByteArrayView record);
-    // Takes an exclusive lock on the file for the count-and-write, so two programs appending
-    // to one shared file never write the same slot. Returns the new record's position.
-    int append(QByteArrayView record);
+    qint64 count() const;
+    QByteArray readAt(qint64 position);
+    // Writes over an existing record. A position beyond the last record (another copy may
+    // have replaced the file with a shorter one) is refused: the file never grows here.
+    void updateAt(qint64 position, QByteArrayView record);
+    // updateAt, but only while the stored record still passes `unchanged`; checked and
+    // written under the lock, so no other copy's update slips in between. Returns false,
+    // writing nothing, when the stored record fails the check.
+    bool updateIfUnchanged(qint64 position, QByteArrayView record,
+                           const std::function<bool(QByteArrayView stored)>& unchanged);
+    // Counts and writes under the lock, so two programs appending to one shared file never
+    // write the same slot. Returns the new record's position.
+    qint64 append(QByteArrayView record);
     // Every record in file order, read in large blocks. The visitor may return false to stop.
-    void scan(const std::function<bool(int position, QByteArrayView record)>& visit);
+    void scan(const std::function<bool(qint64 position, QByteArrayView record)>& visit);
     void close();
 
-    static int countOf(qint64 bytes, int recordSize) {
-        return static_cast<int>(bytes / recordSize);
-    }
+    static qint64 countOf(qint64 bytes, int recordSize) { return bytes / recordSize; }
 
 private:
-    void seekTo(int position);
+    void seekTo(qint64 position);
+    void checkStored(qint64 position) const;
     void writeRecord(QByteArrayView record);
+    void syncToDisk();
 
     std::unique_ptr<QIODevice> m_device;
     int m_recordSize;
+    Sync m_sync = Sync::ToDisk;
 };

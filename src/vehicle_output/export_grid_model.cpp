@@ -25,9 +25,9 @@ void ExportGridModel::load(RecordFile& file) {
         if (c.field >= 0)
             fields.push_back(&m_layout.field(c.field));
     try {
-        const int total = file.count();
+        const qint64 total = file.count();
         m_rowStart.reserve(static_cast<std::size_t>(total));
-        file.scan([this, &fields](int, QByteArrayView record) {
+        file.scan([this, &fields](qint64, QByteArrayView record) {
             m_rowStart.push_back(m_packed.size());
             for (const RecordLayout::Field* f : fields) {
                 const int length =

@@ -40,7 +40,7 @@ QString row(QByteArrayView record) {
 }
 
 void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
+    file.scan([&](qint64, QByteArrayView record) {
         if (criteria.matches(record))
             rows.push_back(row(record));
         return true;

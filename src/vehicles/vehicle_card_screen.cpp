@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
+#include "ui/loaded_record_update.h"
 #include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_box.h"
@@ -325,7 +326,7 @@ void VehicleCardScreen::clearCard() {
     m_fields[F::Tipo]->setFocus();
 }
 
-void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, int position) {
+void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, qint64 position) {
     for (int i = 0; i < F::kDataFieldCount; ++i) {
         m_fields[i]->setText(text::trimmed(card.values[i]));
         m_fields[i]->setCursorPosition(0); // a long value shows its beginning
@@ -333,6 +334,7 @@ void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, int position) {
     for (int i = F::kDataFieldCount; i < F::FieldCount; ++i)
         attachmentLabel(i)->setText(text::trimmed(card.values[i]));
     m_position->setText(QString::number(position));
+    m_loaded.remember(position, card.encode());
 }
 
 TSchedaVeicolo VehicleCardScreen::cardOnScreen() const {
@@ -411,7 +413,7 @@ void VehicleCardScreen::reportEmptyFile() {
     m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
 }
 
-void VehicleCardScreen::showRecordAt(VehicleFile& file, int position) {
+void VehicleCardScreen::showRecordAt(VehicleFile& file, qint64 position) {
     const TSchedaVeicolo card = file.cardAt(position);
     fillFields(card, position);
     file.close();
@@ -448,14 +450,18 @@ void VehicleCardScreen::save() {
         const QByteArray record = cardOnScreen().encode();
         const QString position = text::trimmed(m_position->text());
         if (!position.isEmpty()) {
-            const int p = position.toInt();
-            file.updateAt(p, record);
+            const qint64 p = position.toLongLong();
+            // No: the stored card stays, and so does everything on screen.
+            if (!updateLoadedRecord(*m_ctx.dialogs, this, file, p, record, m_loaded))
+                return;
+            m_loaded.remember(p, record);
             m_position->setText(QString::number(p));
             file.close();
             savePhoto();
             m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
         } else {
-            const int p = file.append(record);
+            const qint64 p = file.append(record);
+            m_loaded.remember(p, record);
             m_position->setText(QString::number(p));
             file.close();
             savePhoto();
