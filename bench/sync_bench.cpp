@@ -28,12 +28,19 @@ struct Figures {
     double update;
 };
 
-Figures time(const QString& path, int runs, RecordFile::Sync sync, qint64 middle, const TSchedaCosto& loaded) {
+TSchedaCosto entryAt(const QString& path, qint64 position) {
+    CostFile file(path);
+    const TSchedaCosto entry = file.entryAt(position);
+    file.close();
+    return entry;
+}
+
+Figures time(const QString& path, int runs, RecordFile::Sync sync, qint64 middle) {
     bench::CostGenerator more(7);
     const QByteArray appended = more.next().encode();
+    TSchedaCosto changed = entryAt(path, middle);
     LoadedRecord onScreen(TSchedaCosto::layout());
-    onScreen.remember(middle, loaded.encode());
-    TSchedaCosto changed = loaded;
+    onScreen.remember(middle, changed.encode());
     Figures f{};
     f.append = medianMs(runs, nullptr, [&] {
         RecordFile file(path, TSchedaCosto::kRecordSize, sync);
@@ -41,14 +48,17 @@ Figures time(const QString& path, int runs, RecordFile::Sync sync, qint64 middle
         file.close();
     });
     int flip = 0;
+    int written = 0;
     f.update = medianMs(runs, [&] { changed[TSchedaCosto::Note] = QString::number(++flip); }, [&] {
         RecordFile file(path, TSchedaCosto::kRecordSize, sync);
         const QByteArray record = changed.encode();
-        file.updateIfUnchanged(middle, record,
-                               [&](QByteArrayView stored) { return onScreen.unchangedAt(middle, stored); });
+        written += file.updateIfUnchanged(middle, record,
+                                          [&](QByteArrayView stored) { return onScreen.unchangedAt(middle, stored); });
         onScreen.remember(middle, record);
         file.close();
     });
+    if (written != runs)
+        std::fprintf(stderr, "only %d of %d updates were written\n", written, runs);
     return f;
 }
 
@@ -71,18 +81,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const qint64 middle = entries / 2 + 1;
-    TSchedaCosto loaded;
     {
         // The generated file goes to disk first, or the first synced write would pay for all of it.
         QFile generated(path);
         if (!generated.open(QIODevice::ReadOnly) || ::fsync(generated.handle()) != 0)
             return 1;
-        CostFile file(path);
-        loaded = file.entryAt(middle);
-        file.close();
     }
-    const Figures plain = time(path, runs, RecordFile::Sync::None, middle, loaded);
-    const Figures synced = time(path, runs, RecordFile::Sync::ToDisk, middle, loaded);
+    const Figures plain = time(path, runs, RecordFile::Sync::None, middle);
+    const Figures synced = time(path, runs, RecordFile::Sync::ToDisk, middle);
     std::printf("year file: %d entries (%.0f MB) in %s, median of %d runs\n", entries,
                 entries * double(TSchedaCosto::kRecordSize) / 1e6, qPrintable(temp.path()), runs);
     std::printf("%-28s %12s %12s %12s\n", "", "no sync ms", "synced ms", "sync costs");
