@@ -418,22 +418,14 @@ void CostScreen::save() {
         const TSchedaCosto entry = entryOnScreen();
         const QString position = text::trimmed(m_position->text());
         const QByteArray record = entry.encode();
-        if (!position.isEmpty()) {
-            const qint64 p = position.toLongLong();
-            // No: the stored entry stays, and so does everything on screen.
-            if (!updateLoadedRecord(*m_ctx.dialogs, this, file, p, record, m_loaded))
-                return;
-            m_loaded.remember(p, record);
-            m_position->setText(QString::number(p));
-            file.close();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
-        } else {
-            const qint64 p = file.append(record);
-            m_loaded.remember(p, record);
-            m_position->setText(QString::number(p));
-            file.close();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
-        }
+        const bool update = !position.isEmpty();
+        // 0: the user chose to keep the stored entry, and the screen stays as it is.
+        const qint64 p = saveRecordOnScreen(*m_ctx.dialogs, this, file, position, record, m_loaded);
+        if (p == 0)
+            return;
+        m_position->setText(QString::number(p));
+        file.close();
+        m_ctx.dialogs->notice(this, NoticeKind::Information, update ? kUpdated : kAppended);
     });
 }
 

@@ -23,3 +23,17 @@ bool updateLoadedRecord(Dialogs& dialogs, QWidget* screen, RecordFile& file, qin
     file.updateAt(position, record);
     return true;
 }
+
+qint64 saveRecordOnScreen(Dialogs& dialogs, QWidget* screen, RecordFile& file, const QString& shownPosition,
+                          QByteArrayView record, LoadedRecord& loaded) {
+    qint64 position = 0;
+    if (shownPosition.isEmpty()) {
+        position = file.append(record);
+    } else {
+        position = shownPosition.toLongLong();
+        if (!updateLoadedRecord(dialogs, screen, file, position, record, loaded))
+            return 0;
+    }
+    loaded.remember(position, record);
+    return position;
+}

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QtGlobal>
+#include <QString>
 
 class Dialogs;
 class LoadedRecord;
@@ -13,3 +13,9 @@ class RecordFile;
 // nothing and returns false. Throws RecordFileError, also for a position beyond the end.
 bool updateLoadedRecord(Dialogs& dialogs, QWidget* screen, RecordFile& file, qint64 position,
                         QByteArrayView record, const LoadedRecord& loaded);
+
+// The save of a record screen: over the position shown (as updateLoadedRecord) or, when the
+// screen shows none, appended. Returns the position written, which `loaded` now holds, or 0
+// when the user kept the stored record. Throws RecordFileError.
+qint64 saveRecordOnScreen(Dialogs& dialogs, QWidget* screen, RecordFile& file, const QString& shownPosition,
+                          QByteArrayView record, LoadedRecord& loaded);

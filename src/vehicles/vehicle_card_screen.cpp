@@ -462,26 +462,16 @@ void VehicleCardScreen::save() {
         VehicleFile file(m_ctx.programDir);
         const QByteArray record = cardOnScreen().encode();
         const QString position = text::trimmed(m_position->text());
-        if (!position.isEmpty()) {
-            const qint64 p = position.toLongLong();
-            // No: the stored card stays, and so does everything on screen.
-            if (!updateLoadedRecord(*m_ctx.dialogs, this, file, p, record, m_loaded))
-                return;
-            m_loaded.remember(p, record);
-            m_position->setText(QString::number(p));
-            file.close();
-            const QString photoError = savePhoto();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
-            reportPhotoNotSaved(photoError);
-        } else {
-            const qint64 p = file.append(record);
-            m_loaded.remember(p, record);
-            m_position->setText(QString::number(p));
-            file.close();
-            const QString photoError = savePhoto();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
-            reportPhotoNotSaved(photoError);
-        }
+        const bool update = !position.isEmpty();
+        // 0: the user chose to keep the stored card, and the screen stays as it is.
+        const qint64 p = saveRecordOnScreen(*m_ctx.dialogs, this, file, position, record, m_loaded);
+        if (p == 0)
+            return;
+        m_position->setText(QString::number(p));
+        file.close();
+        const QString photoError = savePhoto();
+        m_ctx.dialogs->notice(this, NoticeKind::Information, update ? kUpdated : kAppended);
+        reportPhotoNotSaved(photoError);
     });
 }
 
