@@ -1,5 +1,7 @@
 // Developer tool: opens one area screen as the user would reach it and saves a picture of it.
 // Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png   (works with QT_QPA_PLATFORM=offscreen)
+// SCREEN_NAME frmPromemoriaScadenze shows the deadline reminder over the main menu.
+#include "alerts/due_alert_screen.h"
 #include "app/app_context.h"
 #include "reports/dialog_printing.h"
 #include "ui/area_screen.h"
@@ -30,6 +32,17 @@ int main(int argc, char* argv[]) {
     program.start();
     const QString name = QString::fromLocal8Bit(argv[2]);
     const QString out = QString::fromLocal8Bit(argv[3]);
+    if (name == QLatin1String("frmPromemoriaScadenze")) {
+        AreaScreen* menu = program.screens().area(QStringLiteral("frmAvvio"));
+        program.screens().area(QStringLiteral("frmPassword"))->goTo(QStringLiteral("frmAvvio"));
+        alerts::remindOnEntering(ctx, menu);
+        QTimer::singleShot(300, &app, [menu, name, out] {
+            if (auto* alert = menu->findChild<QWidget*>(name))
+                alert->grab().save(out);
+            QCoreApplication::exit(0);
+        });
+        return app.exec();
+    }
     AreaScreen* target = program.screens().area(name);
     if (!target) {
         std::fprintf(stderr, "no area screen %s\n", argv[2]);

@@ -1,5 +1,6 @@
 #include "program/program.h"
 
+#include "alerts/due_alert_screen.h"
 #include "analysis/stats_screen.h"
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
@@ -13,8 +14,10 @@
 
 Program::Program(AppContext& ctx) : m_ctx(ctx) {
     ctx.screens = &m_screens;
-    m_screens.add(new PasswordScreen(ctx));
-    m_screens.add(new MainMenuScreen(ctx));
+    auto* login = new PasswordScreen(ctx);
+    auto* mainMenu = new MainMenuScreen(ctx);
+    m_screens.add(login);
+    m_screens.add(mainMenu);
     m_screens.add(new ChangePasswordScreen(ctx));
     m_screens.add(new VehicleCardScreen(ctx));
     m_screens.add(new DeadlineMenuScreen(ctx));
@@ -22,6 +25,10 @@ Program::Program(AppContext& ctx) : m_ctx(ctx) {
     m_screens.add(new CostScreen(ctx));
     m_screens.add(new SummarySelectionScreen(ctx));
     m_screens.add(new StatsScreen(ctx));
+
+    QObject::connect(login, &PasswordScreen::accepted, mainMenu, [&ctx, mainMenu] {
+        alerts::remindOnEntering(ctx, mainMenu);
+    });
 }
 
 void Program::start() {

@@ -28,7 +28,8 @@ for file in usr/bin/vestrano \
             usr/share/applications/$ID.desktop usr/share/metainfo/$ID.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/$ID.svg \
             usr/share/icons/hicolor/48x48/apps/$ID.png usr/share/icons/hicolor/256x256/apps/$ID.png \
-            usr/share/doc/vestrano/copyright; do
+            usr/share/doc/vestrano/copyright usr/share/doc/vestrano/changelog.gz \
+            usr/share/man/man1/vestrano.1.gz; do
     [ -s "$ROOT/$file" ] || fail "missing $file"
 done
 desktop-file-validate "$ROOT/usr/share/applications/$ID.desktop"
