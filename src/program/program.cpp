@@ -5,12 +5,16 @@
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
 #include "login/change_password_screen.h"
+#include "ui/data_folder_notice.h"
 #include "program/main_menu_screen.h"
 #include "login/password_screen.h"
 #include "costs/cost_menu_screen.h"
 #include "costs/cost_screen.h"
 #include "deadlines/deadline_menu_screen.h"
+#include "ui/area_screen.h"
 #include "vehicles/vehicle_card_screen.h"
+
+#include <QTimer>
 
 Program::Program(AppContext& ctx) : m_ctx(ctx) {
     ctx.screens = &m_screens;
@@ -33,4 +37,7 @@ Program::Program(AppContext& ctx) : m_ctx(ctx) {
 
 void Program::start() {
     m_screens.show(QStringLiteral("frmPassword"));
+    // Told over the login screen once it is up, before the user types a password for nothing.
+    QWidget* login = m_screens.area(QStringLiteral("frmPassword"));
+    QTimer::singleShot(0, login, [this, login] { tellDataFolderProblem(m_ctx, login); });
 }
