@@ -10,7 +10,8 @@ ROOT=$(pwd)
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           fonts-liberation fonts-dejavu-core
-          xvfb xauth poppler-utils)
+          xvfb xauth poppler-utils
+          libzip-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

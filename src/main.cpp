@@ -1,4 +1,5 @@
 #include "app/app_context.h"
+#include "backup/backup_command.h"
 #include "reports/dialog_printing.h"
 #include "app/formats.h"
 #include "ui/area_screen.h"
@@ -11,7 +12,12 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <QTextStream>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -36,10 +42,15 @@ void reportWhenExposed(QWindow* window) {
 int main(int argc, char* argv[]) {
     // Software drawing: no graphics hardware is needed.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
-    QApplication app(argc, argv);
+    // The headless verb needs no display.
+    const bool headless = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--backup") == 0; });
+    const std::unique_ptr<QCoreApplication> application =
+        headless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QApplication::setApplicationName(QStringLiteral("Vestrano"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    if (!headless)
+        QApplication::setQuitOnLastWindowClosed(false);
     formats::applyProcessWide();
 
     QCommandLineParser parser;
@@ -54,7 +65,10 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("Print a line once the first screen is on screen."));
     parser.addOption(dataDir);
     parser.addOption(screenshot);
+    const QCommandLineOption backupNow(QStringLiteral("backup"),
+                                       QStringLiteral("Write one backup of the data folder and stop."));
     parser.addOption(reportShown);
+    parser.addOption(backupNow);
     parser.process(app);
 
     QString programDir = parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();
@@ -64,6 +78,11 @@ int main(int argc, char* argv[]) {
         programDir += u'/';
 
     SystemClock clock;
+    if (headless) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return backup::runBackupCommand(programDir, clock.now(), out, err);
+    }
     WidgetDialogs dialogs;
     DesktopShell shell;
     DialogPrinting printing;

@@ -15,6 +15,10 @@ public:
     // What the password change screen does when it closes: empty field, focus on it.
     void resetForReturn();
 
+signals:
+    // The main menu is on screen after a correct password.
+    void loggedIn();
+
 protected:
     void onShow() override;
     void onClose() override;

@@ -3,6 +3,7 @@
 #include "analysis/stats_screen.h"
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
+#include "backup/backup_runner.h"
 #include "login/change_password_screen.h"
 #include "program/main_menu_screen.h"
 #include "login/password_screen.h"
@@ -11,10 +12,13 @@
 #include "deadlines/deadline_menu_screen.h"
 #include "vehicles/vehicle_card_screen.h"
 
-Program::Program(AppContext& ctx) : m_ctx(ctx) {
+Program::Program(AppContext& ctx) : m_ctx(ctx), m_backups(std::make_unique<BackupRunner>(ctx)) {
     ctx.screens = &m_screens;
-    m_screens.add(new PasswordScreen(ctx));
-    m_screens.add(new MainMenuScreen(ctx));
+    auto* password = new PasswordScreen(ctx);
+    m_screens.add(password);
+    auto* mainMenu = new MainMenuScreen(ctx, *m_backups);
+    m_screens.add(mainMenu);
+    QObject::connect(password, &PasswordScreen::loggedIn, mainMenu, [this, mainMenu] { m_backups->atLogin(mainMenu); });
     m_screens.add(new ChangePasswordScreen(ctx));
     m_screens.add(new VehicleCardScreen(ctx));
     m_screens.add(new DeadlineMenuScreen(ctx));
@@ -23,6 +27,8 @@ Program::Program(AppContext& ctx) : m_ctx(ctx) {
     m_screens.add(new SummarySelectionScreen(ctx));
     m_screens.add(new StatsScreen(ctx));
 }
+
+Program::~Program() = default;
 
 void Program::start() {
     m_screens.show(QStringLiteral("frmPassword"));

@@ -13,18 +13,22 @@ namespace {
 
 constexpr qint64 kScanBlockBytes = 4 * 1024 * 1024;
 
-// Holds the whole-file lock for one append.
+// Holds the whole-file lock for one append (exclusive), or for measuring the file while no
+// append is under way (shared: readers do not hold one another up).
 class AppendLock {
 public:
-    explicit AppendLock(QIODevice* device) {
+    enum class Mode { Exclusive, Shared };
+
+    explicit AppendLock(QIODevice* device, Mode mode = Mode::Exclusive) {
 #ifdef Q_OS_UNIX
         if (auto* file = qobject_cast<QFile*>(device)) {
             m_handle = file->handle();
-            if (m_handle >= 0 && ::flock(m_handle, LOCK_EX) != 0)
+            if (m_handle >= 0 && ::flock(m_handle, mode == Mode::Exclusive ? LOCK_EX : LOCK_SH) != 0)
                 throw RecordFileError("lock failed");
         }
 #else
         Q_UNUSED(device);
+        Q_UNUSED(mode);
 #endif
     }
     ~AppendLock() {
@@ -104,6 +108,15 @@ int RecordFile::append(QByteArrayView record) {
     seekTo(position);
     writeRecord(record);
     return position;
+}
+
+qint64 RecordFile::wholeRecordBytes(const QString& path, int recordSize) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw RecordFileError("cannot open");
+    AppendLock lock(&file, AppendLock::Mode::Shared);
+    const qint64 size = file.size();
+    return size - size % recordSize;
 }
 
 void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {

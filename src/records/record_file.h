@@ -43,6 +43,11 @@ public:
         return static_cast<int>(bytes / recordSize);
     }
 
+    // The bytes of the whole records of the file at `path`, measured under the lock an append
+    // takes: an append by another program is either wholly inside that length or wholly after
+    // it. A copy that reads only these bytes (a backup) never catches half an append.
+    static qint64 wholeRecordBytes(const QString& path, int recordSize);
+
 private:
     void seekTo(int position);
     void writeRecord(QByteArrayView record);
