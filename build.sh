@@ -3,6 +3,8 @@
 #   ./build.sh run    build and start the program (on a virtual display when there is none)
 #   ./build.sh test   build and run every test headless
 #   ./build.sh sanitize   build under AddressSanitizer/UBSan into build-sanitize/ and run the tests
+#   ./build.sh fuzz [SECONDS]   build the libFuzzer targets with clang into build-fuzz/ and run each
+#                               for SECONDS (default 20) under AddressSanitizer/UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -11,6 +13,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           fonts-liberation fonts-dejavu-core
           xvfb xauth poppler-utils
+          clang libclang-rt-14-dev
           libzip-dev)
 
 as_root() {
@@ -54,6 +57,29 @@ seed_data_dir() {
     if [ -e "$ROOT/build/Guida.pdf" ]; then cp "$ROOT/build/Guida.pdf" "$data/Guida.pdf"; fi
 }
 
+# Each target starts from its seeds in fuzz/corpus/<name>/ and keeps what it finds in
+# build-fuzz/corpus/<name>/, so the seeds in the repository stay as they are. A crash, a
+# sanitizer report or a hang fails the run and leaves the input in build-fuzz/.
+run_fuzzers() {
+    local seconds=$1 dir="$ROOT/build-fuzz" launcher=() target
+    if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    cmake -S "$ROOT/fuzz" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+    for target in records year_files password_store; do
+        mkdir -p "$dir/corpus/$target"
+        echo "Fuzzing $target for ${seconds} s"
+        if ! ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+            "$dir/fuzz_$target" "$dir/corpus/$target" "$ROOT/fuzz/corpus/$target" \
+            -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+            -artifact_prefix="$dir/$target-" -print_final_stats=1 >"$dir/$target.log" 2>&1; then
+            tail -n 60 "$dir/$target.log"
+            echo "fuzz_$target found a fault; the input is in $dir/$target-*" >&2
+            return 1
+        fi
+        grep -E '^(Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb))' "$dir/$target.log"
+    done
+}
+
 case "${1:-}" in
     run)
         install_missing_packages
@@ -81,8 +107,12 @@ case "${1:-}" in
         build "$ROOT/build-sanitize" -DVESTRANO_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$ROOT/build-sanitize"
         ;;
+    fuzz)
+        install_missing_packages
+        run_fuzzers "${2:-20}"
+        ;;
     *)
-        echo "usage: $0 run|test|sanitize" >&2
+        echo "usage: $0 run|test|sanitize|fuzz [SECONDS]" >&2
         exit 2
         ;;
 esac

@@ -111,7 +111,8 @@ QString text(Topic topic) {
             "la foto viene archiviata insieme alla scheda quando si preme Salva. Gli altri pulsanti posti sotto la "
             "foto consentono di salvarne una copia in una cartella a scelta, di toglierla dalla scheda e di "
             "visualizzarla ingrandita a tutto schermo (un clic sulla foto chiude la finestra). Una scheda senza foto "
-            "mostra l'immagine predefinita di un'automobile.",
+            "mostra l'immagine predefinita di un'automobile, come una foto il cui file supera i 256 MB o i 100 milioni "
+            "di pixel.",
             "Il pulsante Slide show mostra a tutto schermo, una dopo l'altra, le foto di tutti i veicoli in archivio, "
             "cambiandole ogni 6 secondi e ricominciando dalla prima dopo l'ultima. Per terminare la presentazione è "
             "sufficiente fare clic sulla foto.",
@@ -122,7 +123,10 @@ QString text(Topic topic) {
             "Il pulsante Allega file apre una finestra in cui è possibile associare alla scheda fino a tre documenti "
             "di qualsiasi tipo, ciascuno con la propria descrizione. Il pulsante Sfoglia... copia il file scelto nella "
             "cartella Documenti_Allegati del programma; il pulsante Apri lo apre con il programma a cui è associato. "
-            "Premere Applica e chiudi e poi Salva per registrare le modifiche nella scheda.",
+            "Premere Applica e chiudi e poi Salva per registrare le modifiche nella scheda. Il nome di un file allegato "
+            "può contenere al massimo 250 caratteri, esclusi quelli che la scheda non è in grado di registrare (ad "
+            "esempio lettere cirilliche o ideogrammi): un file con un nome simile non viene copiato e il programma lo "
+            "segnala; è sufficiente rinominarlo e sceglierlo di nuovo.",
             "Il pulsante Trova consente di cercare le schede in archivio indicando uno o più dati del veicolo, come la "
             "targa, la marca o l'autista; facendo doppio clic su un veicolo dell'elenco dei risultati la sua scheda "
             "viene visualizzata sullo schermo.",

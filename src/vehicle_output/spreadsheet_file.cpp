@@ -3,7 +3,7 @@
 #include "records/cp1252.h"
 #include "records/text_rules.h"
 
-#include <QSaveFile>
+#include "records/whole_file_save.h"
 
 namespace spreadsheet {
 namespace {
@@ -79,7 +79,7 @@ QByteArray cellBytes(const QString& text) {
     return out;
 }
 
-bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource& cell) {
+bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource& cell, QString& error) {
     QByteArray out = head(sheet.name);
     out += "<tr>";
     for (const Column& column : sheet.columns)
@@ -87,8 +87,8 @@ bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource
                QByteArray::number(column.width) + ">" + cellBytes(column.caption) + "</td>";
     out += "</tr>";
 
-    const auto flush = [&device, &out] {
-        const bool ok = device.write(out) == out.size();
+    const auto flush = [&device, &out, &error] {
+        const bool ok = writeAll(device, out, error);
         out.clear();
         return ok;
     };
@@ -107,16 +107,14 @@ bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource
     return flush();
 }
 
-bool save(const QString& path, const Sheet& sheet, int rowCount, const CellSource& cell) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() does not notice a failure of the last buffered write, so flush it here first.
-    if (!write(file, sheet, rowCount, cell) || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource& cell) {
+    QString error;
+    return write(device, sheet, rowCount, cell, error);
+}
+
+bool save(const QString& path, const Sheet& sheet, int rowCount, const CellSource& cell, QString* error) {
+    return saveWholeFile(
+        path, [&](QIODevice& out, QString& why) { return write(out, sheet, rowCount, cell, why); }, error);
 }
 
 } // namespace spreadsheet

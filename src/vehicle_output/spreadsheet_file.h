@@ -29,11 +29,13 @@ using CellSource = std::function<QString(int row, int column)>;
 // markup would take as its own written as character references, then Windows-1252.
 QByteArray cellBytes(const QString& text);
 
-// Writes the whole file to an open device. Returns false when a write fails.
+// Writes the whole file to an open device. Returns false when a write fails, and why in `error`.
+bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource& cell, QString& error);
 bool write(QIODevice& device, const Sheet& sheet, int rowCount, const CellSource& cell);
 
-// Writes the file at `path` through a temporary file that replaces the old one only once it is
-// complete, so a failure leaves any earlier export as it was. Returns false on any failure.
-bool save(const QString& path, const Sheet& sheet, int rowCount, const CellSource& cell);
+// Writes the file at `path` through the whole-file save, so a failure leaves any earlier
+// export byte for byte as it was. Returns false on any failure, and why in `error`.
+bool save(const QString& path, const Sheet& sheet, int rowCount, const CellSource& cell,
+          QString* error = nullptr);
 
 } // namespace spreadsheet

@@ -1,10 +1,10 @@
 #include "vehicles/attachment_files.h"
 
+#include "records/cp1252.h"
 #include "records/text_rules.h"
+#include "vehicles/vehicle_record.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 namespace attachment_files {
 
@@ -28,29 +28,25 @@ QString pathFor(const QString& programDir, const QString& stored) {
     return folderIn(programDir) + u'/' + bare;
 }
 
-bool ensureFolder(const QString& programDir) {
-    return QDir().mkpath(folderIn(programDir));
+bool ensureFolder(const QString& programDir, QString* error) {
+    if (QDir().mkpath(folderIn(programDir)))
+        return true;
+    if (error)
+        *error = QStringLiteral("impossibile creare la cartella %1").arg(QDir::toNativeSeparators(folderIn(programDir)));
+    return false;
 }
 
-bool copyReplacing(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block;
-    while (!(block = in.read(1 << 20)).isEmpty()) {
-        if (out.write(block) != block.size()) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    if (in.error() != QFileDevice::NoError) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+int nameCapacity() {
+    return TSchedaVeicolo::layout().field(TSchedaVeicolo::File01).capacity;
+}
+
+NameFit nameFit(const QString& fileName) {
+    const QString name = text::trimmed(fileName);
+    if (cp1252::decode(cp1252::encode(name)) != name || bareName(name) != name)
+        return NameFit::Characters;
+    if (name.size() > nameCapacity())
+        return NameFit::TooLong;
+    return NameFit::Fits;
 }
 
 } // namespace attachment_files

@@ -15,9 +15,15 @@ QString folderIn(const QString& programDir);
 QString bareName(const QString& stored);
 // The document's path inside the folder; empty when the name has no bare file name.
 QString pathFor(const QString& programDir, const QString& stored);
-// Creates the folder with any missing parents.
-bool ensureFolder(const QString& programDir);
-// Copies `source` over `target`; the old target stays as it was unless the copy completes.
-bool copyReplacing(const QString& source, const QString& target);
+// Creates the folder with any missing parents; says why not in `error`.
+bool ensureFolder(const QString& programDir, QString* error = nullptr);
+
+// Whether a chosen file's name can be kept on the card as it is. A name the card would store
+// altered ("?" for a character outside its code page, cut at the field's length, a backslash
+// read back as a folder) would later open nothing, or another card's document.
+enum class NameFit { Fits, Characters, TooLong };
+NameFit nameFit(const QString& fileName);
+// The most characters a card keeps of a name.
+int nameCapacity();
 
 } // namespace attachment_files

@@ -7,6 +7,7 @@
 #include "help/info_artwork.h"
 #include "ui/picture_button.h"
 #include "records/text_rules.h"
+#include "records/whole_file_save.h"
 #include "vehicles/attachment_files.h"
 
 #include <QFile>
@@ -22,6 +23,14 @@ const QString kPickFilter = QStringLiteral("Tutti i file (*)");
 const QString kOverwrite = QStringLiteral(
     "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\nSi vuole "
     "sovrascrivere il file esistente?");
+const QString kNameCharacters = QStringLiteral(
+    "Impossibile allegare il file \"%1\": il nome contiene caratteri che la scheda del veicolo non può "
+    "registrare.\n\nRinominare il file e riprovare.");
+const QString kNameTooLong = QStringLiteral(
+    "Impossibile allegare il file \"%1\": il nome supera i %2 caratteri che la scheda del veicolo può "
+    "registrare.\n\nRinominare il file e riprovare.");
+const QString kCannotCopy =
+    QStringLiteral("Impossibile copiare il file \"%1\" nella cartella dei documenti allegati:\n%2");
 
 QLabel* caption(QWidget* parent, const QString& name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, parent);
@@ -137,16 +146,36 @@ void AttachmentsDialog::browse(const Slot& slot) {
     const QString source = m_ctx.dialogs->openFile(this, kPickTitle, kPickFilter);
     if (source.isEmpty())
         return;
-    slot.name->setText(QFileInfo(source).fileName());
-    // Failures from here on are silent: the slot keeps the chosen name.
-    if (!attachment_files::ensureFolder(m_ctx.programDir))
+    const QString name = QFileInfo(source).fileName();
+    switch (attachment_files::nameFit(name)) {
+    case attachment_files::NameFit::Characters:
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, kNameCharacters.arg(name));
         return;
+    case attachment_files::NameFit::TooLong:
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, kNameTooLong.arg(name).arg(attachment_files::nameCapacity()));
+        return;
+    case attachment_files::NameFit::Fits:
+        break;
+    }
+    // A copy that fails gives the slot its old name back: the new one would name no document,
+    // or an older one of that name.
+    const QString previous = slot.name->text();
+    slot.name->setText(name);
+    QString error;
+    if (!attachment_files::ensureFolder(m_ctx.programDir, &error)) {
+        slot.name->setText(previous);
+        m_ctx.dialogs->notice(this, NoticeKind::Error, kCannotCopy.arg(name, error));
+        return;
+    }
     const QString target = attachment_files::pathFor(m_ctx.programDir, slot.name->text());
     if (target.isEmpty())
         return;
-    if (QFile::exists(target) && !m_ctx.dialogs->question(this, kOverwrite))
+    if (QFileInfo::exists(target) && !m_ctx.dialogs->question(this, kOverwrite))
         return;
-    attachment_files::copyReplacing(source, target);
+    if (!copyWholeFile(source, target, &error)) {
+        slot.name->setText(previous);
+        m_ctx.dialogs->notice(this, NoticeKind::Error, kCannotCopy.arg(name, error));
+    }
 }
 
 void AttachmentsDialog::openDocument(const Slot& slot) {

@@ -42,6 +42,8 @@ const QString kLoadPhotoTitle = QStringLiteral("Selezionare un file di immagine 
 const QString kLoadPhotoFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
 const QString kSavePhotoTitle = QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
 const QString kSavePhotoFilter = QStringLiteral("File Jpeg (*.jpg)");
+const QString kPhotoNotSaved = QStringLiteral("Impossibile salvare la foto del veicolo:\n%1");
+const QString kPhotoCopyNotSaved = QStringLiteral("Impossibile salvare la foto:\n%1");
 const QString kDuplicated = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere Salva per "
     "inserire la scheda in archivio.");
@@ -361,12 +363,20 @@ void VehicleCardScreen::loadPhoto() {
     QGuiApplication::restoreOverrideCursor();
 }
 
-void VehicleCardScreen::savePhoto() {
+QString VehicleCardScreen::savePhoto() {
     // A failed write leaves the picture on screen, so the next save can still store it
     // instead of the placeholder.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    vehicle_photo::saveCard(m_ctx.programDir, m_position->text(), m_photo->picture());
+    QString error;
+    const bool saved = vehicle_photo::saveCard(m_ctx.programDir, m_position->text(), m_photo->picture(), &error);
     QGuiApplication::restoreOverrideCursor();
+    return saved ? QString() : error;
+}
+
+void VehicleCardScreen::reportPhotoNotSaved(const QString& error) {
+    // The card itself is stored: its own message has been shown, this one only adds the photo.
+    if (!error.isEmpty())
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, kPhotoNotSaved.arg(error));
 }
 
 void VehicleCardScreen::loadPhotoFromDisk() {
@@ -385,8 +395,11 @@ void VehicleCardScreen::savePhotoCopy() {
         return;
     // A copy for the user: whether or not it could be written, the card keeps its photo.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    vehicle_photo::write(m_photo->picture(), path);
+    QString error;
+    const bool saved = vehicle_photo::write(m_photo->picture(), path, {}, &error);
     QGuiApplication::restoreOverrideCursor();
+    if (!saved)
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, kPhotoCopyNotSaved.arg(error));
 }
 
 void VehicleCardScreen::zoomPhoto() {
@@ -452,14 +465,16 @@ void VehicleCardScreen::save() {
             file.updateAt(p, record);
             m_position->setText(QString::number(p));
             file.close();
-            savePhoto();
+            const QString photoError = savePhoto();
             m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
+            reportPhotoNotSaved(photoError);
         } else {
             const int p = file.append(record);
             m_position->setText(QString::number(p));
             file.close();
-            savePhoto();
+            const QString photoError = savePhoto();
             m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
+            reportPhotoNotSaved(photoError);
         }
     });
 }

@@ -31,8 +31,11 @@ public:
 
     // The photo of the card at lblPosizione, or the placeholder when it cannot be read.
     void loadPhoto();
-    // Stores the picture on screen as the photo of the card at lblPosizione (JPEG).
-    void savePhoto();
+    // Stores the picture on screen as the photo of the card at lblPosizione (JPEG). Returns
+    // why it could not, or an empty text.
+    QString savePhoto();
+    // Warns, after the card's own message, that its photo was not stored.
+    void reportPhotoNotSaved(const QString& error);
     void showPlaceholder();
 
     QLineEdit* field(int index) const { return m_fields[index]; }

@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/file_size_limit.h"
 #include "support/spreadsheet_reader.h"
 #include "support/test_registry.h"
 
@@ -198,6 +199,22 @@ private slots:
         QCOMPARE(app.dialogs().texts(), (QStringList{kAskExport, kCannotExport}));
         QVERIFY(app.screen(kExport));
         QVERIFY(app.shell().targets.isEmpty());
+    }
+
+    void diskFull_showsTheMessage_earlierExportStaysWhole() {
+        AppHarness app;
+        writeYear(app, QStringLiteral("2026"), twoEntries() + twoEntries() + twoEntries());
+        fixtures::writeFile(app.path(kXls), QByteArrayLiteral("export di un altro anno"));
+        QVERIFY(openExport(app, QStringLiteral("2026")));
+        {
+            const FileSizeLimit diskFull(3000); // the export needs about 8 kB
+            exportAnswering(app, true);
+        }
+        QCOMPARE(app.dialogs().texts(), (QStringList{kAskExport, kCannotExport}));
+        QCOMPARE(fixtures::readFile(app.path(kXls)), QByteArrayLiteral("export di un altro anno"));
+        QVERIFY(app.shell().targets.isEmpty());
+        const QStringList left = QDir(app.dir()).entryList(QDir::Files);
+        QVERIFY2(left.filter(QStringLiteral("Costi_Sostenuti")).size() == 1, qPrintable(left.join(u' ')));
     }
 
     void answeringYes_opensTheFile() {

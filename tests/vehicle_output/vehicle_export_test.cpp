@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/file_size_limit.h"
 #include "support/spreadsheet_reader.h"
 #include "support/test_registry.h"
 
@@ -14,10 +15,6 @@
 #include <QPointer>
 #include <QTableView>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -121,29 +118,6 @@ private:
     qint64 m_room;
 };
 
-#ifdef Q_OS_UNIX
-// Files this process writes may not grow beyond `bytes` while it lives: a disk that fills up.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-#endif
 
 } // namespace
 
@@ -306,7 +280,6 @@ private slots:
     }
 
     void writeFailsHalfway_earlierExportStaysWhole() {
-#ifdef Q_OS_UNIX
         AppHarness app;
         fixtures::writeVehicles(app.dir(), {richCard(), richCard(), richCard()});
         fixtures::writeFile(app.path(kXls), QByteArrayLiteral("earlier export"));
@@ -319,9 +292,6 @@ private slots:
         QCOMPARE(app.dialogs().texts(), (QStringList{kAskExport, kCannotExport}));
         QCOMPARE(fixtures::readFile(app.path(kXls)), QByteArrayLiteral("earlier export"));
         QCOMPARE(QDir(app.dir()).entryList(QDir::Files).size(), 2); // no temporary file left behind
-#else
-        QSKIP("needs a file size limit");
-#endif
     }
 
     void hints_data() {

@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/file_size_limit.h"
 #include "support/test_registry.h"
 
 #include "vehicles/attachment_files.h"
@@ -173,16 +174,86 @@ private slots:
                               u'"' + attached(app, QStringLiteral("segreto.txt")) + u'"'}));
     }
 
-    void failedCopy_keepsTheNameSilently() {
+    void copyThatFails_isToldAndChangesNothing_data() {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("a file where the folder should be") << false;
+        QTest::newRow("disk full over a shared document") << true;
+    }
+    void copyThatFails_isToldAndChangesNothing() {
+        QFETCH(bool, diskFull);
         AppHarness app;
         app.openArea(kCard);
-        fixtures::writeFile(app.path(QStringLiteral("Documenti_Allegati")), "un file al posto della cartella");
-        const QString source = document(app, QStringLiteral("foto.jpg"), "JPEG");
+        const QByteArray blocker("un file al posto della cartella");
+        if (diskFull) {
+            QDir(app.dir()).mkpath(QStringLiteral("Documenti_Allegati"));
+            fixtures::writeFile(attached(app, QStringLiteral("libretto.pdf")), "documento di un'altra scheda");
+        } else {
+            fixtures::writeFile(app.path(QStringLiteral("Documenti_Allegati")), blocker);
+        }
+        const QString source = document(app, QStringLiteral("libretto.pdf"), QByteArray(20000, 'n'));
+        cardLabel(app, QStringLiteral("lblFile01"))->setText(QStringLiteral("polizza.pdf"));
         openAttachments(app);
         app.dialogs().queue(source);
-        AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia01")));
-        QCOMPARE(slot(app, QStringLiteral("txtFile01"))->text(), QStringLiteral("foto.jpg"));
-        QCOMPARE(app.dialogs().prompts().size(), 1);
+        if (diskFull)
+            app.dialogs().queue(true); // overwrite
+        {
+            const FileSizeLimit limit(diskFull ? 4000 : RLIM_INFINITY);
+            AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia01")));
+        }
+        const Prompt told = app.dialogs().prompts().last();
+        QCOMPARE(told.kind, QStringLiteral("error"));
+        QVERIFY2(told.text.startsWith(QStringLiteral(
+                     "Impossibile copiare il file \"libretto.pdf\" nella cartella dei documenti allegati:\n")),
+                 qPrintable(told.text));
+        QCOMPARE(slot(app, QStringLiteral("txtFile01"))->text(), QStringLiteral("polizza.pdf"));
+        if (diskFull) {
+            QCOMPARE(fixtures::readFile(attached(app, QStringLiteral("libretto.pdf"))),
+                     QByteArray("documento di un'altra scheda"));
+            QCOMPARE(QDir(attachment_files::folderIn(app.dir())).entryList(QDir::Files),
+                     QStringList{QStringLiteral("libretto.pdf")});
+        } else {
+            QCOMPARE(fixtures::readFile(app.path(QStringLiteral("Documenti_Allegati"))), blocker);
+        }
+    }
+
+    void nameTheCardCannotHold_isRefusedAndNothingCopied_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        const QString characters = QStringLiteral(
+            "Impossibile allegare il file \"%1\": il nome contiene caratteri che la scheda del veicolo non può "
+            "registrare.\n\nRinominare il file e riprovare.");
+        const QString tooLong = QStringLiteral(
+            "Impossibile allegare il file \"%1\": il nome supera i 250 caratteri che la scheda del veicolo può "
+            "registrare.\n\nRinominare il file e riprovare.");
+        const QString cyrillic = QStringLiteral("Документ.pdf");
+        const QString backslash = QStringLiteral("verbale\\incidente.pdf");
+        const QString long251 = QString(247, u'a') + QStringLiteral(".pdf");
+        QTest::newRow("outside Windows-1252") << cyrillic << characters.arg(cyrillic);
+        QTest::newRow("a backslash, read back as a folder") << backslash << characters.arg(backslash);
+        QTest::newRow("251 characters") << long251 << tooLong.arg(long251);
+        QTest::newRow("250 characters with accents and euro fit")
+            << QString(241, u'a') + QStringLiteral("è€ 10.pdf") << QString();
+    }
+    void nameTheCardCannotHold_isRefusedAndNothingCopied() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        AppHarness app;
+        app.openArea(kCard);
+        const QString source = document(app, name, "contenuto");
+        openAttachments(app);
+        app.dialogs().queue(source);
+        AppHarness::click(app.control(kAttach, QStringLiteral("btnSfoglia02")));
+        if (message.isEmpty()) {
+            QCOMPARE(app.dialogs().prompts().size(), 1);
+            QCOMPARE(slot(app, QStringLiteral("txtFile02"))->text(), name);
+            QCOMPARE(fixtures::readFile(attached(app, name)), QByteArray("contenuto"));
+            return;
+        }
+        QCOMPARE(app.dialogs().prompts().size(), 2);
+        QCOMPARE(app.dialogs().prompts().at(1).kind, QStringLiteral("warning"));
+        QCOMPARE(app.dialogs().prompts().at(1).text, message);
+        QCOMPARE(slot(app, QStringLiteral("txtFile02"))->text(), QString());
+        QVERIFY(QDir(attachment_files::folderIn(app.dir())).isEmpty());
     }
 
     void applyWithAnotherMark_doesNothing() {

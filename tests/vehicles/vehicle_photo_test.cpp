@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/file_size_limit.h"
 #include "support/test_registry.h"
 
 #include "ui/picture_box.h"
@@ -11,6 +12,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +53,53 @@ QString photoFile(AppHarness& app, int position) {
     return vehicle_photo::pathFor(app.dir(), QString::number(position));
 }
 
+// A picture whose JPEG is far larger than its bitmap header: noise does not compress.
+QImage noisy(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
+    return image;
+}
+
+// A run-length bitmap of 12000 x 10000 pixels in about a kilobyte: without a pixel cap the
+// reader would allocate 120 MB for it.
+QByteArray hugeRunLengthBitmap() {
+    QByteArray header(54, '\0');
+    const auto put16 = [&header](int at, quint16 v) { qToLittleEndian(v, header.data() + at); };
+    const auto put32 = [&header](int at, quint32 v) { qToLittleEndian(v, header.data() + at); };
+    header[0] = 'B';
+    header[1] = 'M';
+    put32(2, 54 + 1024 + 2);
+    put32(10, 54 + 1024);
+    put32(14, 40);
+    put32(18, 12000);
+    put32(22, 10000);
+    put16(26, 1);
+    put16(28, 8);
+    put32(30, 1); // run-length encoded, 8 bits
+    put32(34, 2);
+    put32(46, 256);
+    return header + QByteArray(1024, '\x7F') + QByteArray("\x00\x01", 2); // end of picture at once
+}
+
+// Replaces the file at `path` by something that is no photo the program may read.
+void makeHostile(const QString& path, const QString& kind) {
+    QFile::remove(path);
+    if (kind == QLatin1String("fifo")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == QLatin1String("sparse 40 GB")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("\xFF\xD8\xFF\xE0", 4) == 4);
+        QVERIFY(file.resize(qint64(40) << 30));
+    } else if (kind == QLatin1String("12000 x 10000 bitmap")) {
+        fixtures::writeFile(path, hugeRunLengthBitmap());
+    } else {
+        QVERIFY(QDir().mkpath(path));
+    }
+}
+
 } // namespace
 
 class VehiclePhotoTest : public QObject {
@@ -77,11 +128,7 @@ private slots:
         {
             QBuffer buffer(&jpeg);
             buffer.open(QIODevice::WriteOnly);
-            QImage noisy(200, 150, QImage::Format_RGB32);
-            for (int y = 0; y < noisy.height(); ++y)
-                for (int x = 0; x < noisy.width(); ++x)
-                    noisy.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
-            noisy.save(&buffer, "JPEG");
+            noisy(QSize(200, 150)).save(&buffer, "JPEG");
         }
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("truncated") << jpeg.left(jpeg.size() / 2);
@@ -178,15 +225,41 @@ private slots:
         QCOMPARE(vehicle_photo::read(copy).size(), QSize(40, 30));
         QCOMPARE(fixtures::readFile(copy).left(2), QByteArray("\xFF\xD8"));
 
-        // A copy that cannot be written keeps the card's photo on screen (saving the card
-        // afterwards must not store the placeholder in its place).
-        app.dialogs().queue(app.path(QStringLiteral("no/such/folder/Foto.jpg")));
-        clickTool(app, QStringLiteral("btnSalvaFoto"));
-        app.dialogs().queue(app.path(QStringLiteral("Foto.xyz"))); // no encoder for that
-        clickTool(app, QStringLiteral("btnSalvaFoto"));
-        QVERIFY(!QFile::exists(app.path(QStringLiteral("Foto.xyz"))));
-        QCOMPARE(shown(app).size(), QSize(40, 30));
+    }
+
+    void saveCopyThatCannotBeWritten_warnsAndKeepsTheOldCopy_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("missing folder") << "no/such/folder/Foto.jpg" << false;
+        QTest::newRow("no encoder for the extension") << "Foto.xyz" << false;
+        QTest::newRow("disk full") << "Foto.jpg" << true;
+    }
+    void saveCopyThatCannotBeWritten_warnsAndKeepsTheOldCopy() {
+        QFETCH(QString, target);
+        QFETCH(bool, diskFull);
+        AppHarness app;
+        openCards(app, 1);
+        clickTool(app, QStringLiteral("cmdPrimo"));
+        const QString bitmap = app.path(QStringLiteral("auto.bmp"));
+        QVERIFY(noisy(QSize(300, 200)).save(bitmap, "BMP"));
+        app.dialogs().queue(bitmap);
+        clickTool(app, QStringLiteral("btnCaricaFoto"));
+        const QString copy = app.path(target);
+        if (diskFull)
+            fixtures::writeFile(copy, "copia precedente");
+        app.dialogs().queue(copy);
+        {
+            const FileSizeLimit limit(diskFull ? 4000 : RLIM_INFINITY);
+            clickTool(app, QStringLiteral("btnSalvaFoto"));
+        }
+        const Prompt warning = app.dialogs().prompts().last();
         QCOMPARE(app.dialogs().prompts().size(), 3);
+        QCOMPARE(warning.kind, QStringLiteral("warning"));
+        QVERIFY2(warning.text.startsWith(QStringLiteral("Impossibile salvare la foto:\n")), qPrintable(warning.text));
+        QCOMPARE(fixtures::readFile(copy), diskFull ? QByteArray("copia precedente") : QByteArray());
+        QCOMPARE(QDir(app.dir()).entryList(QDir::Files).size(), diskFull ? 3 : 2);
+        // Saving the card afterwards must store the picture, not the placeholder.
+        QCOMPARE(shown(app).size(), QSize(300, 200));
     }
 
     void clearPhoto_isUndoneByBrowsingAwayAndBack() {
@@ -218,21 +291,82 @@ private slots:
         QVERIFY(QFile::exists(photoFile(app, 1)));
     }
 
-    void photoThatCannotBeWritten_keepsTheCardSavedAndThePictureShown() {
+    void hostilePhotoFile_showsThePlaceholderWithoutWaiting_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("viaLoadButton");
+        for (const char* kind : {"fifo", "sparse 40 GB", "12000 x 10000 bitmap", "folder"}) {
+            QTest::addRow("%s, browsing", kind) << QString::fromLatin1(kind) << false;
+            QTest::addRow("%s, Carica foto", kind) << QString::fromLatin1(kind) << true;
+        }
+    }
+    void hostilePhotoFile_showsThePlaceholderWithoutWaiting() {
+        QFETCH(QString, kind);
+        QFETCH(bool, viaLoadButton);
         AppHarness app;
+        writePhoto(app, 1, QSize(40, 30));
+        openCards(app, 2);
+        clickTool(app, QStringLiteral("cmdPrimo"));
+        QCOMPARE(shown(app).size(), QSize(40, 30));
+        const QString hostile = viaLoadButton ? app.path(QStringLiteral("scelta.jpg")) : photoFile(app, 2);
+        makeHostile(hostile, kind);
+        QElapsedTimer timer;
+        timer.start();
+        if (viaLoadButton) {
+            app.dialogs().queue(hostile);
+            clickTool(app, QStringLiteral("btnCaricaFoto"));
+        } else {
+            clickTool(app, QStringLiteral("cmdAvanti"));
+        }
+        QCOMPARE(shown(app), placeholder(app));
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(app.dialogs().prompts().size(), viaLoadButton ? 1 : 0);
+    }
+
+    void photoThatCannotBeStored_cardSavedThenWarned_data() {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("its place taken by a folder") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void photoThatCannotBeStored_cardSavedThenWarned() {
+        QFETCH(bool, diskFull);
+        AppHarness app;
+        writePhoto(app, 1, QSize(40, 30));
         openCards(app, 1);
         clickTool(app, QStringLiteral("cmdPrimo"));
         const QString bitmap = app.path(QStringLiteral("auto.bmp"));
-        QVERIFY(solid(QSize(64, 48), Qt::blue).save(bitmap, "BMP"));
+        QVERIFY(noisy(QSize(300, 200)).save(bitmap, "BMP"));
         app.dialogs().queue(bitmap);
         clickTool(app, QStringLiteral("btnCaricaFoto"));
-        QDir(app.dir()).mkpath(QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg")); // its place is taken
+        QByteArray before;
+        if (diskFull) {
+            before = fixtures::readFile(photoFile(app, 1));
+        } else {
+            QVERIFY(QFile::remove(photoFile(app, 1)));
+            QDir(app.dir()).mkpath(QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg")); // its place is taken
+        }
         app.control<QLineEdit>(kCard, QStringLiteral("txtColore"))->setText(QStringLiteral("Rosso"));
-        clickTool(app, QStringLiteral("cmdSalva"));
-        QCOMPARE(app.dialogs().prompts().last().text,
+        {
+            const FileSizeLimit limit(diskFull ? 4000 : RLIM_INFINITY); // the card fits, the photo does not
+            clickTool(app, QStringLiteral("cmdSalva"));
+        }
+        const QList<Prompt> prompts = app.dialogs().prompts().mid(1);
+        QCOMPARE(prompts.size(), 2);
+        QCOMPARE(prompts.at(0).kind, QStringLiteral("information"));
+        QCOMPARE(prompts.at(0).text,
                  QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        QCOMPARE(prompts.at(1).kind, QStringLiteral("warning"));
+        QVERIFY2(prompts.at(1).text.startsWith(QStringLiteral("Impossibile salvare la foto del veicolo:\n")),
+                 qPrintable(prompts.at(1).text));
+        QVERIFY(prompts.at(1).text.size() > 42); // with its reason
         QCOMPARE(fixtures::readVehicles(app.dir()).at(0)[F::Colore], QStringLiteral("Rosso"));
-        QCOMPARE(shown(app).size(), QSize(64, 48));
+        QCOMPARE(shown(app).size(), QSize(300, 200));
+        if (diskFull) {
+            QCOMPARE(fixtures::readFile(photoFile(app, 1)), before);
+            QCOMPARE(QDir(vehicle_photo::folderIn(app.dir())).entryList(QDir::Files).size(), 1);
+            // With room again, the same save stores the picture kept on screen.
+            clickTool(app, QStringLiteral("cmdSalva"));
+            QCOMPARE(vehicle_photo::read(photoFile(app, 1)).size(), QSize(300, 200));
+        }
     }
 
     void duplicate_startsWithThePlaceholderAndKeepsTheOriginalPhoto() {
