@@ -1,9 +1,13 @@
 // Developer tool: opens one area screen as the user would reach it and saves a picture of it.
-// Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png   (works with QT_QPA_PLATFORM=offscreen)
+// Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png [login]   (works with QT_QPA_PLATFORM=offscreen)
+// SCREEN_NAME may also be frmBackup (opened over the main menu). With "login" the main menu is
+// reached as after a correct password, and a message box it shows is pictured instead.
 #include "app/app_context.h"
 #include "reports/dialog_printing.h"
 #include "ui/area_screen.h"
 #include "program/program.h"
+#include "backup/backup_screen.h"
+#include "login/password_screen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,16 +34,24 @@ int main(int argc, char* argv[]) {
     program.start();
     const QString name = QString::fromLocal8Bit(argv[2]);
     const QString out = QString::fromLocal8Bit(argv[3]);
-    AreaScreen* target = program.screens().area(name);
+    const bool backupScreen = name == QLatin1String("frmBackup");
+    AreaScreen* target = program.screens().area(backupScreen ? QStringLiteral("frmAvvio") : name);
     if (!target) {
         std::fprintf(stderr, "no area screen %s\n", argv[2]);
         return 1;
     }
-    if (name != QLatin1String("frmPassword"))
-        program.screens().area(QStringLiteral("frmPassword"))->goTo(name);
+    auto* password = static_cast<PasswordScreen*>(program.screens().area(QStringLiteral("frmPassword")));
+    if (target != password)
+        password->goTo(target->objectName());
     target->resize(1366, 768);
-    QTimer::singleShot(300, &app, [target, out] {
-        target->grab().save(out);
+    QWidget* shown = target;
+    if (backupScreen)
+        shown = BackupScreen::open(ctx, target, program.backups());
+    if (argc > 4 && QByteArray(argv[4]) == "login")
+        QTimer::singleShot(0, password, &PasswordScreen::loggedIn);
+    QTimer::singleShot(1500, &app, [shown, out] {
+        QWidget* box = QApplication::activeModalWidget();
+        (box && box != shown ? box : shown)->grab().save(out);
         QCoreApplication::exit(0);
     });
     return app.exec();
