@@ -92,7 +92,7 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
     m_grid->verticalHeader()->setDefaultSectionSize(21);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {150, 90, 70, 370, 60};
+    const int widths[] = {150, 90, 70, 340, 60};
     for (int i = 0; i < 5; ++i)
         m_grid->setColumnWidth(i, widths[i]);
     hints->addBackground(m_grid->viewport());
