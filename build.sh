@@ -3,6 +3,7 @@
 #   ./build.sh run    build and start the program (on a virtual display when there is none)
 #   ./build.sh test   build and run every test headless
 #   ./build.sh sanitize   build under AddressSanitizer/UBSan into build-sanitize/ and run the tests
+#   ./build.sh package    build the Debian package (.deb) and print its path
 #   ./build.sh fuzz [SECONDS]   build the libFuzzer targets with clang into build-fuzz/ and run each
 #                               for SECONDS (default 20) under AddressSanitizer/UBSan
 set -euo pipefail
@@ -13,6 +14,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           fonts-liberation fonts-dejavu-core
           xvfb xauth poppler-utils
+          dpkg-dev file desktop-file-utils appstream
           clang libclang-rt-14-dev
           libzip-dev)
 
@@ -107,12 +109,18 @@ case "${1:-}" in
         build "$ROOT/build-sanitize" -DVESTRANO_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$ROOT/build-sanitize"
         ;;
+    package)
+        install_missing_packages
+        build "$ROOT/build"
+        (cd "$ROOT/build" && cpack -G DEB >/dev/null)
+        ls "$ROOT"/build/vestrano_*.deb
+        ;;
     fuzz)
         install_missing_packages
         run_fuzzers "${2:-20}"
         ;;
     *)
-        echo "usage: $0 run|test|sanitize|fuzz [SECONDS]" >&2
+        echo "usage: $0 run|test|sanitize|package|fuzz [SECONDS]" >&2
         exit 2
         ;;
 esac

@@ -1,93 +1,63 @@
 #include "app/app_context.h"
-#include "backup/backup_command.h"
-#include "reports/dialog_printing.h"
+#include "app/data_folder.h"
 #include "app/formats.h"
-#include "ui/area_screen.h"
+#include "login/password_store.h"
+#include "program/command_line.h"
+#include "program/desktop_identity.h"
 #include "program/program.h"
+#include "program/start_checks.h"
+#include "reports/dialog_printing.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
-#include <QScreen>
-#include <QTimer>
-#include <QWindow>
 
-#include <QTextStream>
-
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 
 namespace {
 
-// Prints one line when the window first reaches the screen.
-void reportWhenExposed(QWindow* window) {
-    struct Watcher : QObject {
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-                watched->removeEventFilter(this);
-            }
-            return false;
-        }
-    };
-    if (window)
-        window->installEventFilter(new Watcher);
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
 }
 
-} // namespace
+data_folder::Resolved dataFolderFor(const command_line::Request& request) {
+    return data_folder::resolve(data_folder::gather(request.dataDir, data_folder::userSettingsFile()));
+}
 
-int main(int argc, char* argv[]) {
+// Headless: no window, no display needed.
+int runVerb(int argc, char* argv[], const command_line::Request& request) {
+    QCoreApplication app(argc, argv);
+    desktop_identity::nameApplication();
+    formats::applyProcessWide();
+    return request.verb->run({dataFolderFor(request).dir, request.verbValue});
+}
+
+int runProgram(int argc, char* argv[], const command_line::Request& request) {
     // Software drawing: no graphics hardware is needed.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
-    // The headless verb needs no display.
-    const bool headless = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--backup") == 0; });
-    const std::unique_ptr<QCoreApplication> application =
-        headless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
-    QCoreApplication& app = *application;
-    QApplication::setApplicationName(QStringLiteral("Vestrano"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
-    if (!headless)
-        QApplication::setQuitOnLastWindowClosed(false);
+    QApplication app(argc, argv);
+    desktop_identity::nameApplication();
+    desktop_identity::identifyWindows();
+    QApplication::setQuitOnLastWindowClosed(false);
     formats::applyProcessWide();
 
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the data in DIR instead of the program's folder."),
-                                     QStringLiteral("DIR"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Save a picture of the first screen to FILE and stop."),
-                                        QStringLiteral("FILE"));
-    const QCommandLineOption reportShown(QStringLiteral("report-shown"),
-                                         QStringLiteral("Print a line once the first screen is on screen."));
-    parser.addOption(dataDir);
-    parser.addOption(screenshot);
-    const QCommandLineOption backupNow(QStringLiteral("backup"),
-                                       QStringLiteral("Write one backup of the data folder and stop."));
-    parser.addOption(reportShown);
-    parser.addOption(backupNow);
-    parser.process(app);
-
-    QString programDir = parser.isSet(dataDir) ? parser.value(dataDir) : QCoreApplication::applicationDirPath();
-    programDir = QDir(programDir).absolutePath();
-    QDir().mkpath(programDir);
-    if (!programDir.endsWith(QDir::separator()) && !programDir.endsWith(u'/'))
-        programDir += u'/';
+    const data_folder::Resolved folder = dataFolderFor(request);
+    if (folder.mayCreate)
+        QDir().mkpath(folder.dir);
+    const QString delivered = data_folder::deliveredDir(QCoreApplication::applicationDirPath());
+    // A store that cannot be seeded shows up at the login screen as the read error.
+    data_folder::seed(folder.dir, delivered, QLatin1String(PasswordStore::kFileName));
 
     SystemClock clock;
-    if (headless) {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return backup::runBackupCommand(programDir, clock.now(), out, err);
-    }
     WidgetDialogs dialogs;
     DesktopShell shell;
     DialogPrinting printing;
     AppContext ctx;
-    ctx.programDir = programDir;
+    ctx.programDir = folder.dir;
+    ctx.deliveredDir = delivered;
+    ctx.settingsFile = data_folder::userSettingsFile();
     ctx.clock = &clock;
     ctx.dialogs = &dialogs;
     ctx.shell = &shell;
@@ -97,15 +67,34 @@ int main(int argc, char* argv[]) {
     Program program(ctx);
     program.start();
 
-    if (parser.isSet(reportShown)) // for the start-up benchmark
-        reportWhenExposed(program.screens().area(QStringLiteral("frmPassword"))->windowHandle());
-    if (parser.isSet(screenshot)) {
-        const QString file = parser.value(screenshot);
-        QTimer::singleShot(1500, &app, [file] {
-            if (QScreen* screen = QGuiApplication::primaryScreen())
-                screen->grabWindow(0).save(file);
-            QCoreApplication::exit(0);
-        });
-    }
+    if (request.reportShown)
+        start_checks::reportWhenShown(program);
+    if (!request.screenshot.isEmpty())
+        start_checks::screenshotAndQuit(request.screenshot);
+    if (!request.checkLogin.isEmpty())
+        start_checks::checkLoginAndQuit(program, request.checkLogin);
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const command_line::Request request = command_line::parse(argumentsOf(argc, argv));
+    switch (request.action) {
+    case command_line::Action::Help:
+        std::fputs(qPrintable(command_line::helpText()), stdout);
+        return command_line::kDone;
+    case command_line::Action::Version:
+        std::fputs(qPrintable(command_line::versionText()), stdout);
+        return command_line::kDone;
+    case command_line::Action::UsageError:
+        std::fputs(qPrintable(QStringLiteral("vestrano: ") + request.error + u'\n' + command_line::helpText()),
+                   stderr);
+        return command_line::kUsage;
+    case command_line::Action::Verb:
+        return runVerb(argc, argv, request);
+    case command_line::Action::Start:
+        break;
+    }
+    return runProgram(argc, argv, request);
 }

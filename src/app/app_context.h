@@ -14,6 +14,12 @@ class Screens;
 // Everything outside the process, handed to every screen. Tests swap each seam.
 struct AppContext {
     QString programDir; // with a trailing separator
+    // Where the files delivered with the program are (user guide, password store), with a
+    // trailing separator; empty when there is no such folder.
+    QString deliveredDir;
+    // The per-user settings file that remembers the data folder chosen in the program; empty
+    // when nothing is to be remembered.
+    QString settingsFile;
     Clock* clock = nullptr;
     Dialogs* dialogs = nullptr;
     Shell* shell = nullptr;

@@ -52,3 +52,7 @@ QString WidgetDialogs::saveFile(QWidget* parent, const QString& title, const QSt
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+QString WidgetDialogs::chooseFolder(QWidget* parent, const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}

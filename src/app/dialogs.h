@@ -25,6 +25,8 @@ public:
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& proposedName, const QString& defaultExtension) = 0;
+    // Empty when cancelled (and where no folder can be chosen).
+    virtual QString chooseFolder(QWidget*, const QString& /*title*/, const QString& /*start*/) { return {}; }
 };
 
 class WidgetDialogs : public Dialogs {
@@ -37,4 +39,5 @@ public:
     QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& proposedName, const QString& defaultExtension) override;
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& start) override;
 };

@@ -1,6 +1,7 @@
 #include "help/help_screens.h"
 
 #include "app/app_context.h"
+#include "app/data_folder.h"
 #include "ui/artwork.h"
 #include "app/formats.h"
 #include "ui/gradient.h"
@@ -124,7 +125,9 @@ void HelpScreen::setTopic(const QString& title, const QString& text) {
 
 void HelpScreen::openGuide() {
     // Quoted, so that a program folder with blanks in its path still opens.
-    m_ctx.shell->open(u'"' + m_ctx.programDir + QLatin1String(help::kGuideFileName) + u'"');
+    const QString guide =
+        data_folder::deliveredFile(m_ctx.programDir, m_ctx.deliveredDir, QLatin1String(help::kGuideFileName));
+    m_ctx.shell->open(u'"' + guide + u'"');
 }
 
 void HelpScreen::paintEvent(QPaintEvent*) {

@@ -82,6 +82,11 @@ QString text(Topic topic) {
             "Per lo stesso motivo il programma può essere copiato, insieme ai suoi archivi, su una chiavetta USB e "
             "utilizzato su qualsiasi computer senza alcuna installazione: basta avviarlo dalla chiavetta. Per "
             "conservare una copia di sicurezza dei dati è sufficiente copiare l'intera cartella del programma.",
+            "Quando il programma è installato, e quindi la sua cartella non è scrivibile, i dati sono conservati "
+            "nella cartella dati personale dell'utente. Per lavorare con i colleghi su una cartella condivisa in "
+            "rete, premere nella schermata di accesso Cartella dati... e scegliere la cartella: il programma "
+            "controlla che esista e che vi si possa scrivere, vi copia la password iniziale se la cartella non ne ha "
+            "una e la ricorda per gli avvii successivi. Accanto al pulsante è indicata la cartella in uso.",
             "L'accesso al programma è protetto da una password, richiesta a ogni avvio; le lettere maiuscole e "
             "minuscole non vengono distinte. Per cambiarla, premere nella schermata di accesso il pulsante per il "
             "cambio della password, digitare la password attuale e poi due volte la nuova password. Si consiglia di "

@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
+#include "ui/data_folder_choice.h"
 #include "ui/focus_frame.h"
 #include "login/password_store.h"
 #include "records/text_rules.h"
@@ -52,6 +53,13 @@ PasswordScreen::PasswordScreen(AppContext& ctx)
     auto* change = new QPushButton(QStringLiteral("Cambia password"), this);
     change->setObjectName(QStringLiteral("btnCambiaPassword"));
     change->setGeometry(30, 330, 328, 32);
+
+    auto* folder = new DataFolderChoice(ctx, QLatin1String(PasswordStore::kFileName), this);
+    folder->setGeometry(30, 372, 328, 22);
+    connect(folder, &DataFolderChoice::changed, this, [this] {
+        resetForReturn();
+        m_password->setFocus();
+    });
 
     m_memory = new QLabel(this);
     m_memory->setObjectName(QStringLiteral("lblMemory"));

@@ -162,20 +162,19 @@ void AttachmentsDialog::browse(const Slot& slot) {
     const QString previous = slot.name->text();
     slot.name->setText(name);
     QString error;
-    if (!attachment_files::ensureFolder(m_ctx.programDir, &error)) {
+    const auto copyFailed = [&] {
         slot.name->setText(previous);
         m_ctx.dialogs->notice(this, NoticeKind::Error, kCannotCopy.arg(name, error));
-        return;
-    }
+    };
+    if (!attachment_files::ensureFolder(m_ctx.programDir, &error))
+        return copyFailed();
     const QString target = attachment_files::pathFor(m_ctx.programDir, slot.name->text());
     if (target.isEmpty())
         return;
     if (QFileInfo::exists(target) && !m_ctx.dialogs->question(this, kOverwrite))
         return;
-    if (!copyWholeFile(source, target, &error)) {
-        slot.name->setText(previous);
-        m_ctx.dialogs->notice(this, NoticeKind::Error, kCannotCopy.arg(name, error));
-    }
+    if (!copyWholeFile(source, target, &error))
+        copyFailed();
 }
 
 void AttachmentsDialog::openDocument(const Slot& slot) {

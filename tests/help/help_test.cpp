@@ -166,6 +166,21 @@ private slots:
         QCOMPARE(app.dialogs().prompts().size(), 0);
     }
 
+    void guideLink_fallsBackToTheInstalledGuide() {
+        AppHarness app;
+        const QString installed = app.dir() + QStringLiteral("share/");
+        QDir().mkpath(installed);
+        fixtures::writeFile(installed + QStringLiteral("Guida.pdf"), "%PDF-1.4");
+        app.context().deliveredDir = installed;
+        app.startAtMainMenu();
+        AppHarness::click(app.control(QStringLiteral("frmAvvio"), QStringLiteral("imgGuida")));
+        AppHarness::click(app.control(kHelp, QStringLiteral("imgPDF")));
+        fixtures::writeFile(app.path(QStringLiteral("Guida.pdf")), "%PDF-1.4");
+        AppHarness::click(app.control(kHelp, QStringLiteral("imgPDF")));
+        QCOMPARE(app.shell().targets, (QStringList{u'"' + installed + QStringLiteral("Guida.pdf\""),
+                                                   u'"' + app.path(QStringLiteral("Guida.pdf")) + u'"'}));
+    }
+
     void about_contactLinkStartsTheEmail() {
         AppHarness app;
         app.startAtMainMenu();

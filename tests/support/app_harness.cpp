@@ -16,6 +16,7 @@ AppHarness::AppHarness() {
     m_printing = std::make_unique<PdfPrinting>(m_temp.path() + QStringLiteral("/printed"));
     QDir(m_temp.path()).mkpath(QStringLiteral("program"));
     m_ctx.programDir = m_temp.path() + QStringLiteral("/program/");
+    m_ctx.settingsFile = m_temp.path() + QStringLiteral("/settings.ini");
     m_ctx.clock = &m_clock;
     m_ctx.dialogs = &m_dialogs;
     m_ctx.shell = &m_shell;

@@ -60,3 +60,9 @@ QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString&
     record(p);
     return take(p).toString();
 }
+
+QString ScriptedDialogs::chooseFolder(QWidget*, const QString& title, const QString& start) {
+    const Prompt p{QStringLiteral("folder"), title, {}, {}, start, {}};
+    record(p);
+    return take(p).toString();
+}

@@ -8,13 +8,13 @@
 #include <QVariant>
 
 // What a prompt looked like: its kind ("warning", "error", "information", "question",
-// "message", "input", "open", "save") and its exact text (for file dialogs, the title).
+// "message", "input", "open", "save", "folder") and its exact text (for file dialogs, the title).
 struct Prompt {
     QString kind;
     QString text;
     QString caption;   // input box caption
     QString filter;    // file dialogs
-    QString proposed;  // save dialog's proposed name, or input box's initial value
+    QString proposed;  // save dialog's proposed name, input box's initial value, folder chooser's start
     QString extension; // save dialog's default extension
     bool operator==(const Prompt& o) const { return kind == o.kind && text == o.text; }
 };
@@ -31,6 +31,7 @@ public:
     QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& proposedName, const QString& defaultExtension) override;
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& start) override;
 
     // Queued answers, taken in order by whichever prompt needs one: bool for a question,
     // QString for an input box or file dialog, an invalid QVariant to cancel.
