@@ -16,7 +16,8 @@ PACKAGES=(g++ cmake ninja-build pkg-config
           xvfb xauth poppler-utils
           dpkg-dev file desktop-file-utils appstream
           clang libclang-rt-14-dev
-          libzip-dev)
+          libzip-dev
+          libical-dev)  # libical: tests only, reads our calendar files back
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

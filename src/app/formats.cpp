@@ -16,7 +16,7 @@ QString date(const QDate& d) {
     return d.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-QDate parseDate(const QString& text) {
+QDate parseDate(QStringView text) {
     // The stored form "dd/mm/yyyy" without building parts: list scans parse many dates.
     if (text.size() == 10 && text[2] == kDateSeparator && text[5] == kDateSeparator) {
         int value[3] = {0, 0, 0};
@@ -30,7 +30,7 @@ QDate parseDate(const QString& text) {
         if (digits)
             return QDate(value[2], value[1], value[0]);
     }
-    const QStringList parts = text.split(kDateSeparator);
+    const QList<QStringView> parts = text.split(kDateSeparator);
     if (parts.size() != 3)
         return {};
     bool okDay = false, okMonth = false, okYear = false;

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 // The process-wide formats: dates "dd/mm/yyyy", decimal comma.
 namespace formats {
@@ -12,6 +13,6 @@ inline constexpr QChar kDateSeparator = u'/';
 void applyProcessWide();
 QString date(const QDate& d);
 // An invalid QDate when the text is not a real calendar date in "dd/mm/yyyy".
-QDate parseDate(const QString& text);
+QDate parseDate(QStringView text);
 
 } // namespace formats

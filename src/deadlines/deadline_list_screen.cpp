@@ -11,7 +11,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -28,7 +27,7 @@ const QColor kOrange(0xFF, 0x8C, 0x00);
 DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlines::Kind kind)
     : DialogScreen(ctx, opener, QString::fromLatin1(deadlines::setup(kind).screen),
                    QString::fromLatin1(deadlines::setup(kind).caption), Window::FixedCentred, QSize(930, 632)),
-      m_setup(deadlines::setup(kind)) {
+      m_kind(kind), m_setup(deadlines::setup(kind)) {
     formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
 
@@ -45,14 +44,7 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     auto* heading = new QLabel(panel);
     heading->setObjectName(QStringLiteral("icoTipoScadenze"));
     heading->setGeometry(20, 76, 862, 26);
-    QPixmap strip(862, 26);
-    strip.fill(kOrange);
-    {
-        const QPixmap words = art::words(QSize(862, 26), text::trimmed(windowTitle()).toUpper(), Qt::white, 16);
-        QPainter painter(&strip);
-        painter.drawPixmap(0, 0, words);
-    }
-    heading->setPixmap(strip);
+    heading->setPixmap(art::strip(QSize(862, 26), text::trimmed(windowTitle()).toUpper(), kOrange));
 
     screen_parts::box(panel, QStringLiteral("shpLista"), QRect(20, 112, 862, 342), kOrange);
     m_list = new ResultList(panel);
@@ -91,7 +83,7 @@ void DeadlineListScreen::fill() {
     try {
         VehicleFile file(m_ctx.programDir);
         m_list->clearRows();
-        deadlines::collectDue(file, m_setup.field, m_ctx.clock->today(), rows);
+        deadlines::collectDue(file, m_kind, m_ctx.clock->today(), rows);
         file.close();
         complete = true;
     } catch (const RecordFileError&) {

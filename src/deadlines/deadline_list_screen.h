@@ -21,6 +21,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    deadlines::Kind m_kind;
     const deadlines::ListSetup& m_setup;
     ResultList* m_list = nullptr;
     bool m_filled = false;

@@ -1,8 +1,11 @@
 #include "deadlines/deadline_menu_screen.h"
 
+#include "calendar/calendar_export.h"
 #include "ui/artwork.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
+#include "ui/screen_parts.h"
+#include "ui/status_hints.h"
 #include "deadlines/deadline_list_screen.h"
 
 #include <QLabel>
@@ -67,8 +70,14 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
         connect(b, &QPushButton::clicked, this, [this, kind] { openList(kind); });
         y += 96;
     }
-    picture(panel, QStringLiteral("icoScadenze"), art::tile(QSize(540, 370), art::Tile::Deadlines),
-            QRect(420, 150, 540, 370));
+    picture(panel, QStringLiteral("icoScadenze"), art::tile(QSize(540, 270), art::Tile::Deadlines),
+            QRect(420, 150, 540, 270));
+    // In line with the last list button, under the photo.
+    auto* exportCalendar = makePictureButton(panel, QStringLiteral("btnEsportaCalendario"),
+                                             art::buttonPicture(QSize(540, 70), QStringLiteral("ESPORTA CALENDARIO"),
+                                                                orange),
+                                             QRect(420, 438, 540, 70));
+    connect(exportCalendar, &QPushButton::clicked, this, [this] { calendar::exportFromMenu(m_ctx, this); });
     picture(panel, QStringLiteral("icoIstruzioni"),
             informationStrip(QSize(955, 60),
                              QStringLiteral("Dopo aver provveduto a una scadenza, ricordati di aggiornare la scheda "
@@ -85,6 +94,12 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
                                    QRect(955, 655, 24, 24));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* hints = new StatusHints(screen_parts::statusLine(panel, QRect(64, 652, 876, 28)), this);
+    hints->addBackground(this);
+    hints->addBackground(panel);
+    hints->add(exportCalendar, QStringLiteral("Salva le scadenze da oggi in poi nel file Scadenze.ics, da aprire o "
+                                              "importare nel calendario del computer o del telefono."));
 }
 
 void DeadlineMenuScreen::openList(deadlines::Kind kind) {

@@ -12,17 +12,17 @@ namespace {
 using F = TSchedaVeicolo;
 
 const ListSetup kSetups[] = {
-    {"btnRevisione", "REVISIONE", "frmScadRevisione", " Veicoli con revisione in scadenza o scaduta",
+    {"Revisione", "btnRevisione", "REVISIONE", "frmScadRevisione", " Veicoli con revisione in scadenza o scaduta",
      F::ScadRevisione, "Il presente riepilogo visualizza le revisioni scadute o in scadenza nei prossimi 7 giorni",
      "Veicoli con revisione in scadenza o scadute"},
-    {"btnTagliando", "TAGLIANDO", "frmScadTagliando", " Veicoli con tagliando in scadenza o scaduto",
+    {"Tagliando", "btnTagliando", "TAGLIANDO", "frmScadTagliando", " Veicoli con tagliando in scadenza o scaduto",
      F::ScadTagliando, "Il presente riepilogo visualizza i tagliandi scaduti o in scadenza nei prossimi 7 giorni",
      "Veicoli con tagliando in scadenza o scaduto"},
-    {"btnAssicurazione", "ASSICURAZIONE", "frmScadAssicurazione", " Veicoli con assicurazione in scadenza o scaduta",
+    {"Assicurazione", "btnAssicurazione", "ASSICURAZIONE", "frmScadAssicurazione", " Veicoli con assicurazione in scadenza o scaduta",
      F::ScadAssicurazione,
      "Il presente riepilogo visualizza le assicurazioni scadute o in scadenza nei prossimi 7 giorni",
      "Veicoli con assicurazione in scadenza o scadute"},
-    {"btnBollo", "BOLLO", "frmScadBollo", " Veicoli con bollo in scadenza o scaduto", F::ScadBollo,
+    {"Bollo", "btnBollo", "BOLLO", "frmScadBollo", " Veicoli con bollo in scadenza o scaduto", F::ScadBollo,
      "Il presente riepilogo visualizza i bolli scaduti o in scadenza nei prossimi 7 giorni",
      "Veicoli con bollo in scadenza o scaduto"},
 };
@@ -32,6 +32,13 @@ FieldText field(QByteArrayView record, F::Field f) {
     return FieldText(record, F::layout(), f);
 }
 
+// A blank field and an unreadable one both give an invalid date; `blank` tells them apart.
+QDate readDeadline(QStringView stored, bool& blank) {
+    const QStringView value = text::trimmedView(stored);
+    blank = value.isEmpty();
+    return blank ? QDate() : formats::parseDate(value);
+}
+
 } // namespace
 
 const ListSetup& setup(Kind kind) {
@@ -39,13 +46,47 @@ const ListSetup& setup(Kind kind) {
 }
 
 Due check(const QString& deadline, const QDate& today) {
-    const QString value = text::trimmed(deadline);
-    if (value.isEmpty())
+    bool blank = false;
+    const QDate date = readDeadline(deadline, blank);
+    if (blank)
         return Due::No;
-    const QDate date = formats::parseDate(value);
     if (!date.isValid())
         return Due::Unreadable;
-    return today < date.addDays(-kDaysAhead) ? Due::No : Due::Yes;
+    return isDue(date, today) ? Due::Yes : Due::No;
+}
+
+bool isDue(const QDate& deadline, const QDate& today) {
+    return today >= deadline.addDays(-kDaysAhead);
+}
+
+void scanDeadlines(RecordFile& file, std::span<const Kind> kinds, const std::function<void(const Deadline&)>& visit) {
+    file.scan([&](int position, QByteArrayView record) {
+        for (Kind kind : kinds) {
+            bool blank = false;
+            const QDate date = readDeadline(field(record, setup(kind).field).view(), blank); // no allocation
+            if (date.isValid())
+                visit(Deadline{position, record, kind, date});
+        }
+        return true;
+    });
+}
+
+QString cardText(QByteArrayView record, F::Field f) {
+    return text::trimmedView(field(record, f).view()).toString();
+}
+
+QString makeAndModel(QByteArrayView record) {
+    const FieldText make = field(record, F::Marca);
+    const FieldText model = field(record, F::Modello);
+    const QStringView a = text::trimmedView(make.view());
+    const QStringView b = text::trimmedView(model.view());
+    QString joined;
+    joined.reserve(a.size() + b.size() + 1);
+    joined.append(a);
+    if (!a.isEmpty() && !b.isEmpty())
+        joined.append(u' ');
+    joined.append(b);
+    return joined;
 }
 
 QString row(QByteArrayView record, F::Field deadline) {
@@ -64,11 +105,11 @@ QString row(QByteArrayView record, F::Field deadline) {
     return r.take();
 }
 
-void collectDue(RecordFile& file, F::Field deadline, const QDate& today, std::vector<QString>& rows) {
-    file.scan([&](int, QByteArrayView record) {
-        if (check(field(record, deadline).view().toString(), today) == Due::Yes)
-            rows.push_back(row(record, deadline));
-        return true;
+void collectDue(RecordFile& file, Kind kind, const QDate& today, std::vector<QString>& rows) {
+    const Kind kinds[] = {kind};
+    scanDeadlines(file, kinds, [&](const Deadline& d) {
+        if (isDue(d.date, today))
+            rows.push_back(row(d.record, setup(kind).field));
     });
 }
 

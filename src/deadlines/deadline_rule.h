@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
+#include <span>
 #include <vector>
 
 class RecordFile;
@@ -19,6 +21,7 @@ inline constexpr Kind kKinds[] = {Kind::Revisione, Kind::Tagliando, Kind::Assicu
 
 // What tells the four lists apart.
 struct ListSetup {
+    const char* name;        // the deadline's own word: "Revisione" ...
     const char* menuButton;  // on the deadline menu
     const char* buttonWords; // the words its picture carries
     const char* screen;
@@ -34,13 +37,30 @@ inline constexpr int kDaysAhead = 7;
 enum class Due { No, Yes, Unreadable };
 // A blank deadline is never due; one that is not a real "dd/mm/yyyy" date is Unreadable.
 Due check(const QString& deadline, const QDate& today);
+bool isDue(const QDate& deadline, const QDate& today);
+
+// One readable deadline date of one card.
+struct Deadline {
+    int position; // of the card in the vehicle file
+    QByteArrayView record;
+    Kind kind;
+    QDate date;
+};
+// Visits, in file order and for each card in the order of `kinds`, every deadline that holds a
+// real date; blank and unreadable dates are passed over and the rest of the file is still
+// examined. Every reader of deadlines goes through here, so they all agree on what a date is.
+// Throws RecordFileError.
+void scanDeadlines(RecordFile& file, std::span<const Kind> kinds, const std::function<void(const Deadline&)>& visit);
+
+// A card's field, trimmed; and its make and model joined by a blank, as the lists show them.
+QString cardText(QByteArrayView record, TSchedaVeicolo::Field field);
+QString makeAndModel(QByteArrayView record);
 
 // Tipo | Marca Modello | Targa | the deadline | Chilometri | Proprietario, in fixed-width columns.
 QString row(QByteArrayView record, TSchedaVeicolo::Field deadline);
 
-// Appends, in file order, the row of every card due in `deadline`. A card whose date cannot
-// be read is passed over and the rest of the file is still examined. Throws RecordFileError;
-// the rows made before a failure stay in `rows`.
-void collectDue(RecordFile& file, TSchedaVeicolo::Field deadline, const QDate& today, std::vector<QString>& rows);
+// Appends, in file order, the row of every card due in `kind`. Throws RecordFileError; the rows
+// made before a failure stay in `rows`.
+void collectDue(RecordFile& file, Kind kind, const QDate& today, std::vector<QString>& rows);
 
 } // namespace deadlines

@@ -69,6 +69,11 @@ QString text(Topic topic) {
             "revisione, al tagliando, al rinnovo dell'assicurazione e al pagamento del bollo sulla base dei dati "
             "inseriti nell'archivio del parco automezzi. Per ogni tipo di scadenza un elenco riporta i veicoli la cui "
             "scadenza è già trascorsa o cade entro i prossimi 7 giorni.",
+            "All'ingresso nel programma, subito dopo la password, una finestra di promemoria elenca le scadenze già "
+            "trascorse o in arrivo nei prossimi 7 giorni, dalla più vicina: targa, marca e modello, tipo di scadenza, "
+            "data e quanti giorni mancano (per esempio \"tra 3 giorni\") o sono passati (\"scaduta da 2 giorni\"). "
+            "Il pulsante Apri scadenze porta al menu delle scadenze imminenti, Chiudi resta nel menu principale. "
+            "Quando non c'è nulla in scadenza la finestra non compare.",
             "L'app Costi sostenuti è un registro delle spese giornaliere relative a ciascun automezzo. Le spese di "
             "ogni anno solare sono conservate in un archivio distinto; per ciascun anno è possibile consultare "
             "l'elenco dei pagamenti ancora da saldare, il riepilogo delle spese per periodo, targa e causale e i "
@@ -157,6 +162,16 @@ QString text(Topic topic) {
             "i chilometri percorsi.",
             "Il pulsante Stampa stampa l'elenco visualizzato, con la data di stampa a piè di pagina; il pulsante "
             "Chiudi riporta al menu delle scadenze.",
+            "Il pulsante Esporta calendario salva nella cartella del programma il file Scadenze.ics con tutte le "
+            "scadenze dei veicoli da oggi in poi, ciascuna come evento di un giorno intero con un avviso 7 giorni "
+            "prima; il titolo dell'evento riporta il tipo di scadenza, la targa, la marca e il modello (per esempio "
+            "\"Revisione AB123CD (Fiat Ducato)\"), la descrizione l'autista e il suo telefono. Dopo il salvataggio "
+            "il programma chiede se aprire subito il file con il calendario del computer. Il file si può importare "
+            "in qualsiasi programma di calendario (Outlook, Google Calendar, Thunderbird, il calendario del telefono); "
+            "esportandolo di nuovo, gli eventi già importati vengono aggiornati invece che duplicati.",
+            "Per tenere il calendario sempre aggiornato senza aprire il programma, un'operazione pianificata può "
+            "eseguire il comando: vestrano --data-dir CARTELLA --export-calendar FILE, che scrive lo stesso file "
+            "senza aprire alcuna finestra, per esempio in una cartella condivisa a cui è abbonato il calendario.",
             "Gli elenchi vengono ricavati ogni volta dall'archivio del parco automezzi e non conservano alcuna "
             "informazione propria. Dopo aver provveduto a una scadenza, ad esempio dopo aver pagato il bollo, "
             "richiamare la scheda del veicolo nell'app Parco Automezzi, inserire con il calendario la data della "

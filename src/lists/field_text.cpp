@@ -12,6 +12,6 @@ FieldText::FieldText(QByteArrayView record, const RecordLayout& layout, int fiel
                                                   record.size() - f.offset - 1});
     const char* bytes = record.data() + f.offset + 1;
     for (qsizetype i = 0; i < length; ++i)
-        m_chars[std::size_t(i)] = cp1252::decodeChar(bytes[i]);
+        m_chars[i] = cp1252::decodeChar(bytes[i]).unicode();
     m_size = length;
 }

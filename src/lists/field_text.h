@@ -6,7 +6,6 @@
 #include <QChar>
 #include <QStringView>
 
-#include <array>
 
 // One text field of a record decoded into a buffer of its own, without allocating: rows are
 // built for every record of a file (by a search, and again by the hand-over by row), so
@@ -17,9 +16,11 @@
 class FieldText {
 public:
     FieldText(QByteArrayView record, const RecordLayout& layout, int field);
-    QStringView view() const { return QStringView(m_chars.data(), m_size); }
+    QStringView view() const { return QStringView(m_chars, m_size); }
 
 private:
-    std::array<QChar, 256> m_chars; // a length byte never says more than 255
+    // Left uninitialised: only the first m_size are ever read, and zeroing 512 bytes for a
+    // field of ten would cost more than decoding it.
+    char16_t m_chars[256]; // a length byte never says more than 255
     qsizetype m_size = 0;
 };

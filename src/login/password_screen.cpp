@@ -103,7 +103,7 @@ void PasswordScreen::checkPassword() {
     m_memory->setText(stored);
     if (PasswordStore::normalised(m_password->text()) == stored) {
         goTo(QStringLiteral("frmAvvio"));
-        emit loggedIn();
+        emit accepted();
         return;
     }
     m_ctx.dialogs->message(this, kWrongPassword);

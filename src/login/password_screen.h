@@ -16,8 +16,8 @@ public:
     void resetForReturn();
 
 signals:
-    // The main menu is on screen after a correct password.
-    void loggedIn();
+    // The main menu has just been shown after a correct password.
+    void accepted();
 
 protected:
     void onShow() override;

@@ -32,6 +32,10 @@ struct Options {
     QList<QCommandLineOption> listed() const { return {help, version, dataDir, screenshot}; }
 };
 
+QString dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
 QCommandLineOption optionFor(const HeadlessVerb& verb) {
     return verb.valueName.isEmpty() ? QCommandLineOption(verb.name, verb.description)
                                     : QCommandLineOption(verb.name, verb.description, verb.valueName);
@@ -40,12 +44,24 @@ QCommandLineOption optionFor(const HeadlessVerb& verb) {
 QString optionLabel(const QCommandLineOption& option) {
     QStringList names;
     for (const QString& name : option.names())
-        names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        names.append(dashed(name));
     QString label = names.join(QStringLiteral(", "));
     if (!option.valueName().isEmpty())
         label += u' ' + option.valueName();
     // Long-only options line up with the long names of those that also have a short one.
     return (option.names().constFirst().size() == 1 ? QString() : QStringLiteral("    ")) + label;
+}
+
+// Qt's own wording is English; the two mistakes people make get theirs in Italian.
+QString usageError(const QCommandLineParser& parser, const QStringList& arguments,
+                   const QList<QCommandLineOption>& options) {
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+        return QStringLiteral("opzione sconosciuta: %1").arg(dashed(unknown.constFirst()));
+    for (const QCommandLineOption& option : options)
+        for (const QString& name : option.names())
+            if (!option.valueName().isEmpty() && arguments.constLast() == dashed(name))
+                return QStringLiteral("manca il valore dopo %1").arg(dashed(name));
+    return parser.errorText();
 }
 
 } // namespace
@@ -58,16 +74,15 @@ int failed(const QString& line) {
 Request parse(const QStringList& arguments, const std::vector<HeadlessVerb>& verbs) {
     const Options o;
     QCommandLineParser parser;
-    parser.addOptions({o.help, o.version, o.dataDir, o.screenshot, o.reportShown, o.checkLogin});
+    QList<QCommandLineOption> options{o.help, o.version, o.dataDir, o.screenshot, o.reportShown, o.checkLogin};
     for (const HeadlessVerb& verb : verbs)
-        parser.addOption(optionFor(verb));
+        options.append(optionFor(verb));
+    parser.addOptions(options);
 
     Request request;
     if (!parser.parse(arguments)) {
         request.action = Action::UsageError;
-        const QStringList unknown = parser.unknownOptionNames();
-        request.error = unknown.isEmpty() ? parser.errorText()
-                                          : QStringLiteral("opzione sconosciuta: %1").arg(unknown.constFirst());
+        request.error = usageError(parser, arguments, options);
         return request;
     }
     if (!parser.positionalArguments().isEmpty()) {

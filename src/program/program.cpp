@@ -1,5 +1,6 @@
 #include "program/program.h"
 
+#include "alerts/due_alert_screen.h"
 #include "analysis/stats_screen.h"
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
@@ -14,11 +15,10 @@
 
 Program::Program(AppContext& ctx) : m_ctx(ctx), m_backups(std::make_unique<BackupRunner>(ctx)) {
     ctx.screens = &m_screens;
-    auto* password = new PasswordScreen(ctx);
-    m_screens.add(password);
+    auto* login = new PasswordScreen(ctx);
     auto* mainMenu = new MainMenuScreen(ctx, *m_backups);
+    m_screens.add(login);
     m_screens.add(mainMenu);
-    QObject::connect(password, &PasswordScreen::loggedIn, mainMenu, [this, mainMenu] { m_backups->atLogin(mainMenu); });
     m_screens.add(new ChangePasswordScreen(ctx));
     m_screens.add(new VehicleCardScreen(ctx));
     m_screens.add(new DeadlineMenuScreen(ctx));
@@ -26,6 +26,11 @@ Program::Program(AppContext& ctx) : m_ctx(ctx), m_backups(std::make_unique<Backu
     m_screens.add(new CostScreen(ctx));
     m_screens.add(new SummarySelectionScreen(ctx));
     m_screens.add(new StatsScreen(ctx));
+
+    QObject::connect(login, &PasswordScreen::accepted, mainMenu, [this, &ctx, mainMenu] {
+        m_backups->atLogin(mainMenu);
+        alerts::remindOnEntering(ctx, mainMenu);
+    });
 }
 
 Program::~Program() = default;

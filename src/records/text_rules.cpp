@@ -12,6 +12,14 @@ QString trimmed(const QString& s) {
     return (begin == 0 && end == s.size()) ? s : s.mid(begin, end - begin);
 }
 
+QStringView trimmedView(QStringView s) {
+    while (!s.isEmpty() && s.front().unicode() <= 32)
+        s = s.sliced(1);
+    while (!s.isEmpty() && s.back().unicode() <= 32)
+        s.chop(1);
+    return s;
+}
+
 QString upperAZ(const QString& s) {
     QString out = s;
     for (QChar& c : out)

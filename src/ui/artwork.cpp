@@ -106,6 +106,14 @@ QPixmap words(QSize size, const QString& text, QColor colour, int pixelSize, boo
     return pm;
 }
 
+QPixmap strip(QSize size, const QString& text, QColor ground, int pixelSize) {
+    QPixmap pm(size);
+    pm.fill(ground);
+    QPainter p(&pm);
+    p.drawPixmap(0, 0, words(size, text, Qt::white, pixelSize));
+    return pm;
+}
+
 QPixmap buttonPicture(QSize size, const QString& text, QColor base) {
     QPixmap pm = blank(size);
     QPainter p(&pm);

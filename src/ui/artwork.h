@@ -21,6 +21,8 @@ enum class Tile { Fleet, Deadlines, Costs };
 QPixmap words(QSize size, const QString& text, QColor colour, int pixelSize, bool bold = true,
               Qt::Alignment align = Qt::AlignCenter);
 // A button picture: rounded gradient plate with white capitals.
+// White words on a flat band of colour: the heading strips of lists and windows.
+QPixmap strip(QSize size, const QString& text, QColor ground, int pixelSize = 16);
 QPixmap buttonPicture(QSize size, const QString& text, QColor base = QColor(0x30, 0x30, 0xDD));
 // A photo tile of the main menu.
 QPixmap tile(QSize size, Tile kind);

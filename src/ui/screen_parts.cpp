@@ -29,6 +29,16 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
     return l;
 }
 
+QLabel* statusLine(QWidget* parent, const QRect& r, const QString& text) {
+    auto* line = new QLabel(text, parent);
+    line->setObjectName(QStringLiteral("panInfo"));
+    line->setGeometry(r);
+    line->setAutoFillBackground(true);
+    line->setStyleSheet(QStringLiteral("QLabel { background-color: #6A5ACD; color: white; padding-left: 8px; }"));
+    line->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    return line;
+}
+
 QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);

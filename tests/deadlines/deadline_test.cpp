@@ -95,7 +95,7 @@ private slots:
         RecordFile file(std::make_unique<FailingReads>(bytes, bytes.size() - 1), F::kRecordSize);
         std::vector<QString> rows;
         QVERIFY_THROWS_EXCEPTION(RecordFileError,
-                                 deadlines::collectDue(file, F::ScadBollo, QDate(2026, 12, 10), rows));
+                                 deadlines::collectDue(file, deadlines::Kind::Bollo, QDate(2026, 12, 10), rows));
         QVERIFY(!rows.empty());
         QVERIFY(rows.size() < std::size_t(cards));
         QCOMPARE(rows.front().left(6), QStringLiteral("Auto 0"));

@@ -43,10 +43,11 @@ private slots:
         QTest::newRow("-h") << "-h" << Action::Help << "";
         QTest::newRow("help wins over a verb") << "--tidy --help" << Action::Help << "";
         QTest::newRow("--version") << "--version" << Action::Version << "";
-        QTest::newRow("unknown option") << "--bogus" << Action::UsageError << "opzione sconosciuta: bogus";
+        QTest::newRow("unknown option") << "--bogus" << Action::UsageError << "opzione sconosciuta: --bogus";
         QTest::newRow("stray argument") << "file.txt" << Action::UsageError << "argomento inatteso: file.txt";
         QTest::newRow("verb without its value") << "--export-sample" << Action::UsageError
-                                                << "Missing value after '--export-sample'.";
+                                                << "manca il valore dopo --export-sample";
+        QTest::newRow("unknown short option") << "-x" << Action::UsageError << "opzione sconosciuta: -x";
         QTest::newRow("two verbs") << "--tidy --export-sample a.txt" << Action::UsageError
                                    << "--export-sample e --tidy non si possono usare insieme";
         QTest::newRow("verb with value") << "--export-sample a.txt" << Action::Verb << "export-sample";
