@@ -34,7 +34,11 @@ QLabel* statusLine(QWidget* parent, const QRect& r, const QString& text) {
     line->setObjectName(QStringLiteral("panInfo"));
     line->setGeometry(r);
     line->setAutoFillBackground(true);
-    line->setStyleSheet(QStringLiteral("QLabel { background-color: #6A5ACD; color: white; padding-left: 8px; }"));
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::Window, QColor(0x6A, 0x5A, 0xCD));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    line->setPalette(pal);
+    line->setIndent(8);
     line->setFont(QFont(QStringLiteral("Tahoma"), 12));
     return line;
 }
