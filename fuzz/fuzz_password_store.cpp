@@ -1,4 +1,5 @@
 // The password store as login reads it (INI text, scrambled value), and the scrambler alone.
+#include "login/ini_text.h"
 #include "login/password_store.h"
 #include "login/scrambler.h"
 
@@ -17,6 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     (void)scrambler::unscramble(QString::fromLatin1(bytes));
     (void)scrambler::scramble(QString::fromLatin1(bytes));
+    // The writer keeps every other line of whatever store it finds.
+    (void)ini_text::withValue(QString::fromLatin1(bytes), u"Accesso", u"Valore", QStringLiteral("00"));
 
     // A fresh folder each time: an INI reader may remember a file it read under the same name.
     const QString dir = root.path() + QStringLiteral("/%1/").arg(++run);

@@ -1,6 +1,7 @@
 #include "analysis/stats_screen.h"
 
 #include "analysis/monthly_costs.h"
+#include "ui/access_failure.h"
 #include "ui/return_chain.h"
 #include "ui/screen_parts.h"
 #include "costs/year_field.h"
@@ -193,7 +194,7 @@ void StatsScreen::onShow() {
 }
 
 void StatsScreen::openYear() {
-    if (m_year->text().size() != 4) {
+    if (!isYearText(m_year->text())) {
         m_ctx.dialogs->notice(this, NoticeKind::Warning,
                               QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         m_year->setFocus(Qt::OtherFocusReason);
@@ -221,8 +222,12 @@ void StatsScreen::openYear() {
         m_chart->show();
         m_yearPanel->hide();
         m_chartPanel->show();
+    } catch (const RecordFileError&) {
+        // The year panel stays, so the user can try again or choose another year.
+        m_ctx.dialogs->notice(this, NoticeKind::Error, accessFailureText());
+        m_year->setFocus(Qt::OtherFocusReason);
     } catch (const std::exception&) {
-        // Nothing is reported: the screen stays as it is.
+        // A drawing failure leaves the screen as it is.
     }
 }
 

@@ -264,7 +264,7 @@ QString SummarySelectionScreen::composeDate(const QComboBox* day, const QComboBo
 void SummarySelectionScreen::openSummary() {
     m_dateFrom->clear();
     m_dateTo->clear();
-    if (m_year->text().size() != 4)
+    if (!isYearText(m_year->text()))
         return stop(true, QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), m_year);
     const struct {
         QComboBox* field;

@@ -118,13 +118,28 @@ protected:
             return !accepted;
         }
         if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched) &&
-            isRealLeave(static_cast<QFocusEvent*>(event)))
-            m_field->setText(cost_rules::normaliseAmount(m_field->text(), cost_rules::AmountForm::Leaving));
+            isRealLeave(static_cast<QFocusEvent*>(event))) {
+            m_selectOnRelease = false;
+            // An unreadable amount stays as typed, for the save to refuse it.
+            if (cost_rules::isAmountOrBlank(m_field->text(), cost_rules::AmountForm::Leaving))
+                m_field->setText(cost_rules::normaliseAmount(m_field->text(), cost_rules::AmountForm::Leaving));
+        }
+        // Entered by a click, the whole text is selected as Tab selects it, so typing replaces
+        // "0,00" instead of adding to it. The press that gave the focus also placed the cursor,
+        // so the selection waits for the release; a drag that selected part of it is kept.
+        if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            m_selectOnRelease = true;
+        if (event->type() == QEvent::MouseButtonRelease && m_selectOnRelease) {
+            m_selectOnRelease = false;
+            if (!m_field->hasSelectedText())
+                m_field->selectAll();
+        }
         return false;
     }
 
 private:
     QLineEdit* m_field;
+    bool m_selectOnRelease = false;
 };
 
 } // namespace

@@ -113,7 +113,7 @@ void CostMenuScreen::onShow() {
 }
 
 void CostMenuScreen::openYear() {
-    if (m_year->text().size() != 4) {
+    if (!isYearText(m_year->text())) {
         m_ctx.dialogs->notice(this, NoticeKind::Warning,
                               QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         m_year->setFocus();

@@ -210,9 +210,22 @@ bool isCalendarDate(const QString& ddmmyyyy) {
     return isCalendarDate(ddmmyyyy.left(2).toInt(), ddmmyyyy.mid(3, 2).toInt(), ddmmyyyy.right(4).toInt());
 }
 
+namespace {
+
+QString amountPart(const QString& text, AmountForm form) {
+    return form == AmountForm::Save ? text.left(kAmountLength) : text;
+}
+
+} // namespace
+
+bool isAmountOrBlank(const QString& text, AmountForm form) {
+    const QString t = amountPart(text, form);
+    return text::isBlank(t) || readDecimal(t).has_value();
+}
+
 QString normaliseAmount(const QString& text, AmountForm form) {
     const QString zero = QStringLiteral("0,00");
-    const QString t = form == AmountForm::Save ? text.left(kAmountLength) : text;
+    const QString t = amountPart(text, form);
     if (text::isBlank(t))
         return zero;
     std::optional<Decimal> value = readDecimal(t);

@@ -41,6 +41,9 @@ inline constexpr int kAmountLength = 15;
 // The amount as it must stand in the field: a decimal comma and two to four decimals.
 // Blank or unreadable text gives "0,00"; the value is rounded half up to 4 decimals.
 QString normaliseAmount(const QString& text, AmountForm form);
+// False for a text that is neither blank nor an amount, which normaliseAmount would replace
+// with "0,00": what the user typed would be lost without a word.
+bool isAmountOrBlank(const QString& text, AmountForm form);
 
 // Reads a plain decimal with a comma ("12", "12,5", ",5", "5,"), blanks around it allowed.
 // No sign, no thousands separator, no exponent: anything else is not an amount.

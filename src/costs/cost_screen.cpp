@@ -32,6 +32,9 @@ const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna sched
 const QString kAccessFailure = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
     "privilegi di scrittura nella cartella di installazione del programma.");
+const QString kUnreadableAmount = QStringLiteral(
+    "Attenzione: l'importo indicato non è un numero valido.\n\r\n\rPer poter salvare la scheda è necessario "
+    "indicare l'importo in euro usando soltanto le cifre e la virgola dei decimali.");
 const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata salvata in archivio.");
 const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
@@ -402,13 +405,20 @@ bool CostScreen::checkBeforeSave() {
         m_day->setFocus();
         return false;
     }
+    if (!cost_rules::isAmountOrBlank(m_amount->text(), cost_rules::AmountForm::Save)) {
+        m_ctx.dialogs->notice(this, NoticeKind::Warning, kUnreadableAmount);
+        m_amount->setFocus();
+        m_amount->selectAll();
+        return false;
+    }
     return true;
 }
 
 void CostScreen::save() {
     for (QComboBox* list : {m_day, m_month, m_reason})
         cost_fields::clearListSelection(list);
-    m_amount->setText(cost_rules::normaliseAmount(m_amount->text(), cost_rules::AmountForm::Save));
+    if (cost_rules::isAmountOrBlank(m_amount->text(), cost_rules::AmountForm::Save))
+        m_amount->setText(cost_rules::normaliseAmount(m_amount->text(), cost_rules::AmountForm::Save));
     if (!checkBeforeSave())
         return;
     guarded([this] {

@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,4 +42,12 @@ protected:
 void makeYearField(QLineEdit* field) {
     field->setMaxLength(4);
     new YearKeys(field);
+    // Keys are only one way in: paste and drop go through the validator, so no text but
+    // digits can reach the year file's name.
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), field));
+}
+
+bool isYearText(const QString& text) {
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }

@@ -1,6 +1,7 @@
 #include "deadlines/deadline_list_screen.h"
 
 #include "app/app_context.h"
+#include "ui/access_failure.h"
 #include "ui/screen_parts.h"
 #include "ui/artwork.h"
 #include "app/formats.h"
@@ -77,7 +78,8 @@ void DeadlineListScreen::closeEvent(QCloseEvent* event) {
 }
 
 void DeadlineListScreen::fill() {
-    // The list only displays, so a failure is silent: what was found so far stays listed.
+    // What was found so far stays listed; a file that cannot be read is told, or an empty list
+    // would say that nothing is due.
     std::vector<QString> rows;
     bool complete = false;
     try {
@@ -91,6 +93,8 @@ void DeadlineListScreen::fill() {
     m_list->setRows(std::move(rows));
     if (complete)
         m_list->finishFill();
+    else
+        m_ctx.dialogs->notice(this, NoticeKind::Error, accessFailureText());
 }
 
 void DeadlineListScreen::print() {

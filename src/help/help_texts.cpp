@@ -94,7 +94,9 @@ QString text(Topic topic) {
             "una e la ricorda per gli avvii successivi. Accanto al pulsante è indicata la cartella in uso.",
             "L'accesso al programma è protetto da una password, richiesta a ogni avvio; le lettere maiuscole e "
             "minuscole non vengono distinte. Per cambiarla, premere nella schermata di accesso il pulsante per il "
-            "cambio della password, digitare la password attuale e poi due volte la nuova password. Si consiglia di "
+            "cambio della password, digitare la password attuale e poi due volte la nuova password. La password può "
+            "contenere lettere, anche accentate, cifre e i simboli più comuni, come €; un carattere che il programma "
+            "non può memorizzare, ad esempio una lettera greca, viene segnalato al momento del cambio. Si consiglia di "
             "scegliere una password facile da ricordare ma difficile da indovinare e di non comunicarla a persone non "
             "autorizzate.",
         });
@@ -186,8 +188,9 @@ QString text(Topic topic) {
             "automaticamente alla prima registrazione.",
             "Per registrare una spesa premere Nuovo, compilare i campi e premere Salva. Sono obbligatori la marca, il "
             "modello e la targa del veicolo e la causale della spesa; il giorno e il mese si scelgono dagli elenchi e "
-            "l'importo si indica in euro, con la virgola come separatore dei decimali. Il tasto Invio sposta il "
-            "cursore sul campo successivo.",
+            "l'importo si indica in euro, con la virgola come separatore dei decimali: entrando nel campo il suo "
+            "contenuto viene selezionato, così che la cifra digitata lo sostituisca, e un importo che non è un numero "
+            "valido viene segnalato al salvataggio. Il tasto Invio sposta il cursore sul campo successivo.",
             "La casella Saldato indica se la spesa è già stata pagata. Il pulsante dei pagamenti da saldare apre "
             "l'elenco delle spese dell'anno non ancora saldate: facendo doppio clic su una riga si richiama la scheda, "
             "che potrà essere aggiornata una volta effettuato il pagamento.",

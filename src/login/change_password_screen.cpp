@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
+#include "ui/data_folder_notice.h"
 #include "login/password_screen.h"
 #include "login/password_store.h"
 #include "ui/return_chain.h"
@@ -19,6 +20,9 @@ const QString kWrongOld = QStringLiteral("Attenzione: vecchia password errata.")
 const QString kNotConfirmed = QStringLiteral(
     "Attenzione: la nuova password non è stata confermata correttamente. "
     "E' necessario reinserire entrambi i valori.");
+const QString kUnstorable = QStringLiteral(
+    "Attenzione: la nuova password contiene il carattere \"%1\", che non può essere memorizzato.\n\r\n\r"
+    "E' necessario reinserire entrambi i valori usando altri caratteri.");
 const QString kDone = QStringLiteral("Modifica della password completata con successo.");
 const QString kChangeError = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di modifica della password. "
@@ -97,21 +101,28 @@ void ChangePasswordScreen::change() {
         const QString stored = store.storedPassword();
         m_memory->setText(stored);
         if (PasswordStore::normalised(m_old->text()) != stored) {
+            if (tellDataFolderProblem(m_ctx, this))
+                return;
             m_ctx.dialogs->message(this, kWrongOld);
             m_old->clear();
             m_old->setFocus();
             return;
         }
-        if (text::trimmed(m_new->text()) != text::trimmed(m_confirm->text())) {
-            m_ctx.dialogs->message(this, kNotConfirmed);
+        const auto askNewAgain = [this](const QString& why) {
+            m_ctx.dialogs->message(this, why);
             m_new->clear();
             m_confirm->clear();
             m_new->setFocus();
-            return;
-        }
+        };
+        if (text::trimmed(m_new->text()) != text::trimmed(m_confirm->text()))
+            return askNewAgain(kNotConfirmed);
+        // Refused here, or the stored password would differ from what the user types at login.
+        if (const QString unstorable = PasswordStore::unstorableCharacter(m_new->text()); !unstorable.isEmpty())
+            return askNewAgain(kUnstorable.arg(unstorable));
         store.setPassword(m_new->text());
     } catch (const PasswordStoreError&) {
-        m_ctx.dialogs->message(this, kChangeError);
+        if (!tellDataFolderProblem(m_ctx, this))
+            m_ctx.dialogs->message(this, kChangeError);
         return;
     }
     m_ctx.dialogs->message(this, kDone);

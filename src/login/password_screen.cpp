@@ -4,6 +4,7 @@
 #include "ui/artwork.h"
 #include "ui/data_folder_choice.h"
 #include "ui/focus_frame.h"
+#include "ui/data_folder_notice.h"
 #include "login/password_store.h"
 #include "records/text_rules.h"
 
@@ -97,13 +98,19 @@ void PasswordScreen::checkPassword() {
     try {
         stored = PasswordStore(m_ctx.programDir).storedPassword();
     } catch (const PasswordStoreError&) {
-        m_ctx.dialogs->message(this, kReadError);
+        if (!tellDataFolderProblem(m_ctx, this))
+            m_ctx.dialogs->message(this, kReadError);
         return;
     }
     m_memory->setText(stored);
     if (PasswordStore::normalised(m_password->text()) == stored) {
         goTo(QStringLiteral("frmAvvio"));
         emit accepted();
+        return;
+    }
+    // A folder the program cannot use has no store to match: the password is not to blame.
+    if (tellDataFolderProblem(m_ctx, this)) {
+        m_password->setFocus();
         return;
     }
     m_ctx.dialogs->message(this, kWrongPassword);

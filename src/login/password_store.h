@@ -19,12 +19,21 @@ public:
     // The stored password, unscrambled and trimmed; empty when there is no store or value.
     // Throws PasswordStoreError when the store cannot be read or the value is not hexadecimal.
     QString storedPassword() const;
-    // Stores `password` as typed: trimmed and upper-cased here. The file is replaced atomically.
+    // Stores `password` as typed: trimmed and upper-cased here. The rest of the store is kept;
+    // the file is replaced atomically, so a failed write leaves the old store as it was.
+    // Throws PasswordStoreError when the store cannot be read or written.
     void setPassword(const QString& password);
+
+    // The first character of a typed password that the store cannot keep (it holds one
+    // Windows-1252 byte per character); empty when every character can be kept.
+    static QString unstorableCharacter(const QString& typed);
 
     // How a typed password is compared with the stored one.
     static QString normalised(const QString& typed);
 
 private:
+    // The store's text; empty when there is no store.
+    QString readText() const;
+
     QString m_path;
 };

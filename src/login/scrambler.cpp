@@ -1,5 +1,7 @@
 #include "login/scrambler.h"
 
+#include "records/cp1252.h"
+
 #include <cstdint>
 
 namespace scrambler {
@@ -32,7 +34,7 @@ QString scramble(const QString& text) {
     QString out;
     out.reserve(text.size() * 2);
     for (QChar c : text) {
-        const auto x = static_cast<std::uint8_t>(c.unicode() & 0xFF);
+        const auto x = static_cast<std::uint8_t>(cp1252::encodeChar(c));
         const auto b = static_cast<std::uint8_t>(x ^ (key >> 8));
         out.append(QLatin1Char(kDigits[b >> 4]));
         out.append(QLatin1Char(kDigits[b & 0xF]));
@@ -50,7 +52,7 @@ std::optional<QString> unscramble(const QString& hex) {
         if (hi < 0 || lo < 0)
             return std::nullopt;
         const auto b = static_cast<std::uint8_t>(hi * 16 + lo);
-        out.append(QChar(static_cast<char16_t>(b ^ (key >> 8))));
+        out.append(cp1252::decodeChar(static_cast<char>(b ^ (key >> 8))));
         key = nextKey(key, b);
     }
     return out;

@@ -6,12 +6,16 @@
 #include "app/app_context.h"
 #include "backup/backup_runner.h"
 #include "login/change_password_screen.h"
+#include "ui/data_folder_notice.h"
 #include "program/main_menu_screen.h"
 #include "login/password_screen.h"
 #include "costs/cost_menu_screen.h"
 #include "costs/cost_screen.h"
 #include "deadlines/deadline_menu_screen.h"
+#include "ui/area_screen.h"
 #include "vehicles/vehicle_card_screen.h"
+
+#include <QTimer>
 
 Program::Program(AppContext& ctx) : m_ctx(ctx), m_backups(std::make_unique<BackupRunner>(ctx)) {
     ctx.screens = &m_screens;
@@ -37,4 +41,7 @@ Program::~Program() = default;
 
 void Program::start() {
     m_screens.show(QStringLiteral("frmPassword"));
+    // Told over the login screen once it is up, before the user types a password for nothing.
+    QWidget* login = m_screens.area(QStringLiteral("frmPassword"));
+    QTimer::singleShot(0, login, [this, login] { tellDataFolderProblem(m_ctx, login); });
 }

@@ -26,6 +26,16 @@ char encodeChar(QChar c) {
     return '?';
 }
 
+QString firstUnheld(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'?' || encodeChar(text[i]) != '?')
+            continue;
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return QString();
+}
+
 QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(text.size());

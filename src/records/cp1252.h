@@ -12,5 +12,8 @@ QByteArray encode(const QString& text);
 QString decode(QByteArrayView bytes);
 QChar decodeChar(char byte);
 char encodeChar(QChar c);
+// The first character of `text` the code page cannot hold (both halves of a surrogate pair);
+// empty when there is none.
+QString firstUnheld(const QString& text);
 
 } // namespace cp1252

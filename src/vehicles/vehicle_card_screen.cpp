@@ -74,7 +74,7 @@ const FieldPlace kPlaces[F::kDataFieldCount] = {
     {"Targa:", 12, {330, 222, 100, 26}},
     {"Immatricolazione:", 20, {438, 222, 132, 26}},
     {"Colore:", 50, {578, 222, 408, 26}},
-    {"Telaio:", 50, {330, 274, 200, 26}},
+    {"Telaio:", 10, {330, 274, 200, 26}}, // the card keeps 10 characters
     {"Pneumatici:", 120, {538, 274, 448, 26}},
     {"Stato veicolo:", 50, {330, 326, 244, 26}},
     {"Chilometri percorsi:", 50, {582, 326, 244, 26}},

@@ -184,12 +184,18 @@ private slots:
         QVERIFY(app.control(kScreen, QStringLiteral("panContainer"))->isVisible());
     }
 
-    void open_unreadableFile_staysOnYearPanelSilently() {
+    void open_unreadableFile_toldAndStaysOnYearPanel() {
         AppHarness app;
         QDir(app.dir()).mkdir(QStringLiteral("2014.eur")); // a folder where the file should be
         app.openArea(kScreen);
         openYear(app, QStringLiteral("2014"));
-        QVERIFY(app.dialogs().prompts().isEmpty());
+        Prompt told;
+        told.kind = QStringLiteral("error");
+        told.text = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                                   "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+        QCOMPARE(app.dialogs().prompts(), QList<Prompt>{told});
+        QCOMPARE(AppHarness::focused(), app.control(kScreen, QStringLiteral("txtAnno")));
+        QVERIFY(QFileInfo(app.path(QStringLiteral("2014.eur"))).isDir());
         QVERIFY(app.control(kScreen, QStringLiteral("panAvvio"))->isVisible());
         QVERIFY(!app.control(kScreen, QStringLiteral("panContainer"))->isVisible());
     }

@@ -5,7 +5,9 @@
 #include "costs/cost_file.h"
 #include "lists/result_list.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -444,6 +446,68 @@ private slots:
         day->setFocus();
         month->setFocus();
         QCOMPARE(day->currentText(), QString());
+    }
+
+    void amount_enteredByClickOrTab_typingReplacesIt_data() {
+        QTest::addColumn<bool>("byClick");
+        QTest::newRow("click") << true;
+        QTest::newRow("tab") << false;
+    }
+    void amount_enteredByClickOrTab_typingReplacesIt() {
+        QFETCH(bool, byClick);
+        AppHarness app;
+        openYear(app, QStringLiteral("2014"));
+        auto* amount = app.control<QLineEdit>(kCosts, QStringLiteral("txtImporto"));
+        auto* before = control(app, QStringLiteral("txtEstremi"));
+        before->setFocus();
+        if (byClick)
+            AppHarness::click(amount);
+        else
+            AppHarness::press(before, Qt::Key_Tab);
+        QCOMPARE(AppHarness::focused(), amount);
+        QCOMPARE(amount->selectedText(), QStringLiteral("0,00"));
+        AppHarness::type(amount, QStringLiteral("12,5"));
+        QCOMPARE(amount->text(), QStringLiteral("12,5"));
+        // A click in a field that already has the focus places the cursor as usual.
+        AppHarness::click(amount);
+        QVERIFY(!amount->hasSelectedText());
+    }
+
+    // Typed (two commas, a lone comma) or pasted, an amount that is no number is kept as it
+    // stands and refused at save, not stored as 0,00 with a success message.
+    void save_unreadableAmount_refusedWithFocusInIt_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("two commas") << "1,2,3" << false;
+        QTest::newRow("lone comma") << "," << false;
+        QTest::newRow("pasted sign") << "-12,50" << true;
+    }
+    void save_unreadableAmount_refusedWithFocusInIt() {
+        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        AppHarness app;
+        openYear(app, QStringLiteral("2014"));
+        fillValidEntry(app);
+        auto* amount = app.control<QLineEdit>(kCosts, QStringLiteral("txtImporto"));
+        amount->setFocus();
+        amount->clear();
+        if (pasted) {
+            QApplication::clipboard()->setText(typed);
+            amount->paste();
+        } else {
+            AppHarness::type(amount, typed);
+        }
+        control(app, QStringLiteral("txtPagatore"))->setFocus();
+        QCOMPARE(amount->text(), typed);
+        click(app, QStringLiteral("cmdSalva"));
+        QCOMPARE(app.dialogs().prompts(),
+                 (QList<Prompt>{prompt("warning", "Attenzione: l'importo indicato non è un numero valido.\n\r\n\rPer "
+                                                  "poter salvare la scheda è necessario indicare l'importo in euro "
+                                                  "usando soltanto le cifre e la virgola dei decimali.")}));
+        QCOMPARE(AppHarness::focused(), amount);
+        QCOMPARE(amount->selectedText(), typed);
+        QVERIFY(!QFile::exists(yearPath(app, QStringLiteral("2014"))));
+        QCOMPARE(position(app), QString());
     }
 
     void amountAndPlate_keysAndShape() {

@@ -171,7 +171,7 @@ private slots:
         QVERIFY(app.dialogs().prompts().isEmpty());
     }
 
-    void list_fileCannotBeOpened_isSilent() {
+    void list_fileCannotBeOpened_isTold() {
         AppHarness app;
         QDir(app.dir()).mkdir(QLatin1String(VehicleFile::kFileName));
         app.openArea(kMenu);
@@ -179,7 +179,13 @@ private slots:
         auto* rows = app.control<ResultList>(QStringLiteral("frmScadTagliando"), QStringLiteral("lstRecords"));
         QCOMPARE(rows->count(), 0);
         QCOMPARE(rows->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded); // left as designed
-        QVERIFY(app.dialogs().prompts().isEmpty());
+        // An empty list alone would say that nothing is due.
+        Prompt told;
+        told.kind = QStringLiteral("error");
+        told.text = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                                   "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+        QCOMPARE(app.dialogs().prompts(), QList<Prompt>{told});
+        QVERIFY(QFileInfo(VehicleFile::pathIn(app.dir())).isDir());
     }
 
     void print_data() {

@@ -3,6 +3,8 @@
 
 #include "login/password_store.h"
 #include "login/scrambler.h"
+#include "records/cp1252.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -110,7 +112,20 @@ private slots:
 
     void store_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("expected"); // empty: the wrong-password message
+        QTest::addColumn<QString>("expected"); // empty: the password opens the main menu
+        const QByteArray value = "Valore=54FD055F4243285080D67FE73419";
+        QTest::newRow("as delivered") << "[Accesso]\r\n" + value + "\r\n" << QString();
+        QTest::newRow("names in other case, blanks around")
+            << QByteArray("[ACCESSO]\r\n  vAlOrE = 54FD055F4243285080D67FE73419  \r\n") << QString();
+        QTest::newRow("stray line without =") << "[Accesso]\r\nriga qualsiasi\r\n" + value + "\r\n" << QString();
+        QTest::newRow("unclosed header is no section") << "[Accesso]\r\n[Altro\r\n" + value + "\r\n" << QString();
+        QTest::newRow("other sections and comments, LF endings")
+            << "; nota\n[Altro]\nValore=00\n\n[Accesso]\n" + value + "\n[Fine]\n" << QString();
+        QTest::newRow("no last line ending") << "[Accesso]\r\n" + value << QString();
+        QTest::newRow("value in quotes") << QByteArray("[Accesso]\r\nValore=\"54FD055F4243285080D67FE73419\"\r\n")
+                                         << QString();
+        QTest::newRow("saved with a byte order mark") << "\xEF\xBB\xBF[Accesso]\r\n" + value + "\r\n" << QString();
+        QTest::newRow("key only in another section") << "[Altro]\r\n" + value + "\r\n" << kWrong;
         QTest::newRow("no value") << QByteArray("[Accesso]\r\n") << kWrong;
         QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=54FZ\r\n") << kReadError;
         QTest::newRow("with a comma") << QByteArray("[Accesso]\r\nValore=54,FD\r\n") << kReadError;
@@ -122,8 +137,111 @@ private slots:
         fixtures::writeFile(app.path(QStringLiteral("unins000.dll")), content);
         app.start();
         ::login(app, QStringLiteral("bicchierelungo"));
+        if (expected.isEmpty()) {
+            QVERIFY(app.dialogs().prompts().isEmpty());
+            QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmAvvio")});
+            return;
+        }
         QCOMPARE(app.dialogs().texts(), QStringList{expected});
         QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmPassword")});
+    }
+
+    void change_keepsTheRestOfTheStoreAsItWas() {
+        AppHarness app;
+        const QByteArray before = "; scritto a mano\n[Altro]\nChiave=1\n[accesso]\nvalore = 54FD055F4243285080D67FE73419\n"
+                                  "Altra=2";
+        fixtures::writeFile(app.path(QStringLiteral("unins000.dll")), before);
+        app.start();
+        AppHarness::click(app.control(QStringLiteral("frmPassword"), QStringLiteral("btnCambiaPassword")));
+        changePassword(app, QStringLiteral("bicchierelungo"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+        QCOMPARE(app.dialogs().texts(), QStringList{kDone});
+        QByteArray after = before;
+        after.replace("valore = 54FD055F4243285080D67FE73419", "Valore=" + scrambler::scramble("NUOVA").toLatin1());
+        QCOMPARE(fixtures::readFile(app.path(QStringLiteral("unins000.dll"))), after);
+    }
+
+    // The store keeps one Windows-1252 byte per character, as every copy of the program reads it,
+    // so what the change accepts opens the program afterwards.
+    void change_passwordCharacters_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("storedBytes");
+        QTest::newRow("euro sign") << QStringLiteral("auto€1") << QByteArray("AUTO\x80" "1");
+        QTest::newRow("accented and quotes") << QStringLiteral("città“x”") << QByteArray("CITT\xE0\x93X\x94");
+    }
+    void change_passwordCharacters() {
+        QFETCH(QString, password);
+        QFETCH(QByteArray, storedBytes);
+        AppHarness app;
+        app.writeDeliveredPasswordStore();
+        app.start();
+        AppHarness::click(app.control(QStringLiteral("frmPassword"), QStringLiteral("btnCambiaPassword")));
+        changePassword(app, QStringLiteral("bicchierelungo"), password, password);
+        QCOMPARE(app.dialogs().texts(), QStringList{kDone});
+        const QString stored = QString::fromLatin1(fixtures::readFile(app.path(QStringLiteral("unins000.dll"))));
+        const auto plain = scrambler::unscramble(stored.section(u'=', 1).trimmed());
+        QVERIFY(plain.has_value());
+        QCOMPARE(cp1252::encode(*plain), storedBytes);
+        app.dialogs().clear();
+        ::login(app, password);
+        QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmAvvio")});
+    }
+
+    // Told at start and in place of "wrong password", naming the folder; nothing is written,
+    // and a missing folder is not made here (it may be a network folder not mounted today).
+    void dataFolderUnusable_toldOnTheLoginScreens_data() {
+        QTest::addColumn<QString>("folder"); // below the harness folder; "dati" is a file
+        QTest::addColumn<QString>("message"); // %1: the folder; empty: the folder is usable
+        QTest::newRow("a file in its place") << "dati" << "Attenzione: %1 non è una cartella.";
+        QTest::newRow("missing") << "assente" << "Attenzione: la cartella %1 non esiste o non è raggiungibile.";
+        QTest::newRow("usable") << "program" << QString();
+    }
+    void dataFolderUnusable_toldOnTheLoginScreens() {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        AppHarness app;
+        const QString aFile = app.path(QStringLiteral("../dati"));
+        fixtures::writeFile(aFile, "x");
+        const QString path = QDir::cleanPath(app.path(QStringLiteral("../") + folder));
+        app.context().programDir = path + u'/';
+        app.start();
+        QCoreApplication::processEvents(); // the start-up notice comes once the login screen is up
+        if (message.isEmpty()) {
+            QVERIFY(app.dialogs().prompts().isEmpty());
+            return;
+        }
+        Prompt told;
+        told.kind = QStringLiteral("error");
+        told.text = message.arg(QDir::toNativeSeparators(path));
+        QCOMPARE(app.dialogs().prompts(), QList<Prompt>{told});
+
+        app.dialogs().clear();
+        ::login(app, QStringLiteral("bicchierelungo"));
+        QCOMPARE(app.dialogs().prompts(), QList<Prompt>{told});
+        QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmPassword")});
+
+        app.dialogs().clear();
+        AppHarness::click(app.control(QStringLiteral("frmPassword"), QStringLiteral("btnCambiaPassword")));
+        changePassword(app, QStringLiteral("bicchierelungo"), QStringLiteral("a"), QStringLiteral("a"));
+        QCOMPARE(app.dialogs().prompts(), QList<Prompt>{told});
+        QCOMPARE(fixtures::readFile(aFile), QByteArray("x"));
+        QVERIFY(!QFileInfo(path).isDir());
+    }
+
+    void change_diskFull_toldAndOldStoreKept() {
+        AppHarness app;
+        app.writeDeliveredPasswordStore();
+        const QByteArray before = fixtures::readFile(app.path(QStringLiteral("unins000.dll")));
+        app.start();
+        AppHarness::click(app.control(QStringLiteral("frmPassword"), QStringLiteral("btnCambiaPassword")));
+        {
+            FileSizeLimit full(before.size()); // the longer new store cannot be written whole
+            changePassword(app, QStringLiteral("bicchierelungo"), QStringLiteral("una password più lunga"),
+                           QStringLiteral("una password più lunga"));
+        }
+        QCOMPARE(app.dialogs().texts(), QStringList{kChangeError});
+        QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmCambiaPassword")});
+        QCOMPARE(fixtures::readFile(app.path(QStringLiteral("unins000.dll"))), before);
+        QCOMPARE(QDir(app.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("unins000.dll")});
     }
 
     void missingStore_everyPasswordWrong() {
@@ -164,6 +282,13 @@ private slots:
                                               << "txtPasswordNew";
         QTest::newRow("confirmation differs in case") << "bicchierelungo" << "abc" << "ABC" << kNotConfirmed
                                                       << "txtPasswordNew";
+        const QString unstorable = QStringLiteral("Attenzione: la nuova password contiene il carattere \"%1\", che "
+                                                  "non può essere memorizzato.\n\r\n\rE' necessario reinserire "
+                                                  "entrambi i valori usando altri caratteri.");
+        QTest::newRow("greek letter") << "bicchierelungo" << "ωmega" << "ωmega" << unstorable.arg(QStringLiteral("ω"))
+                                      << "txtPasswordNew";
+        QTest::newRow("outside the basic plane") << "bicchierelungo" << "ab\U0001F600" << "ab\U0001F600"
+                                                 << unstorable.arg(QStringLiteral("\U0001F600")) << "txtPasswordNew";
     }
     void change_refusals() {
         QFETCH(QString, oldPw);

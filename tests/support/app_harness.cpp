@@ -82,7 +82,19 @@ void AppHarness::click(QWidget* w) {
 
 void AppHarness::type(QWidget* w, const QString& text) {
     QVERIFY2(w, "no such control");
-    QTest::keyClicks(w, text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0x80) {
+            QTest::keyClick(w, text[i].toLatin1());
+            continue;
+        }
+        // QTest knows keys for ASCII only; others (à, €, Greek...) come as a keyboard layout sends
+        // them: no key code, just the text, both halves of a surrogate pair together.
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, n);
+        QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, character, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, character, Qt::NoModifier);
+        i += n - 1;
+    }
 }
 
 void AppHarness::hover(QWidget* w, QPoint at) {

@@ -46,6 +46,7 @@ public:
 
     // User actions.
     static void click(QWidget* w);
+    // Any text, € and other characters beyond Latin-1 included.
     static void type(QWidget* w, const QString& text);
     // The mouse moving over a widget (delivered directly: the offscreen platform has no pointer).
     static void hover(QWidget* w, QPoint at = {2, 2});
