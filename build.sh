@@ -17,7 +17,8 @@ PACKAGES=(g++ cmake ninja-build pkg-config
           dpkg-dev file desktop-file-utils appstream
           clang libclang-rt-14-dev
           libzip-dev
-          libical-dev)  # libical: tests only, reads our calendar files back
+          libical-dev  # libical: tests only, reads our calendar files back
+          sqlite3)     # sqlite3: benchmarks only, the same rows in SQLite timed beside our scans
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

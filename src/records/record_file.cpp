@@ -119,24 +119,30 @@ qint64 RecordFile::wholeRecordBytes(const QString& path, int recordSize) {
     return size - size % recordSize;
 }
 
+int RecordFile::scanBlockRecords() const {
+    return std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
+}
+
+void RecordFile::readRecords(int first, int n, QByteArray& block) {
+    seekTo(first);
+    const qint64 want = static_cast<qint64>(n) * m_recordSize;
+    block.resize(want);
+    qint64 got = 0;
+    while (got < want) {
+        const qint64 r = m_device->read(block.data() + got, want - got);
+        if (r <= 0)
+            throw RecordFileError("short read");
+        got += r;
+    }
+}
+
 void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {
     const int total = count();
-    if (total == 0)
-        return;
-    seekTo(1);
-    const int perBlock = std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
+    const int perBlock = scanBlockRecords();
     QByteArray block;
     for (int first = 1; first <= total; first += perBlock) {
         const int n = std::min(perBlock, total - first + 1);
-        const qint64 want = static_cast<qint64>(n) * m_recordSize;
-        block.resize(want);
-        qint64 got = 0;
-        while (got < want) {
-            const qint64 r = m_device->read(block.data() + got, want - got);
-            if (r <= 0)
-                throw RecordFileError("short read");
-            got += r;
-        }
+        readRecords(first, n, block);
         for (int i = 0; i < n; ++i) {
             const QByteArrayView record(block.constData() + static_cast<qsizetype>(i) * m_recordSize,
                                         m_recordSize);
