@@ -16,7 +16,9 @@ PACKAGES=(g++ cmake ninja-build pkg-config
           xvfb xauth poppler-utils
           dpkg-dev file desktop-file-utils appstream
           clang libclang-rt-14-dev
-          libical-dev)  # libical: tests only, reads our calendar files back
+          libzip-dev
+          libical-dev  # libical: tests only, reads our calendar files back
+          sqlite3)     # sqlite3: benchmarks only, the same rows in SQLite timed beside our scans
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

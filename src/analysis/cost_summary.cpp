@@ -5,7 +5,7 @@
 #include "costs/cost_rules.h"
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 #include "records/text_rules.h"
 
 namespace cost_summary {
@@ -61,32 +61,43 @@ QString lineText(const Line& l) {
     return buildLine(l.make, l.model, l.plate, l.date, l.reason, l.payee, l.amount);
 }
 
-void read(RecordFile& file, const Request& request, Result& result) {
+void read(RecordFile& file, const Request& request, Result& result, int workers) {
     using C = TSchedaCosto;
     const RecordLayout& layout = C::layout();
     const Prepared filters(request);
     const bool filtered = activeFilters(request) > 0;
     // Fields are read into buffers of their own: a whole year can be listed.
     const auto field = [&layout](QByteArrayView record, C::Field f) { return FieldText(record, layout, f); };
-    file.scan([&](qint64, QByteArrayView record) {
+    // Lines are made on every core; the total is added up in file order, as one reader would.
+    struct Part {
+        std::vector<QString> lines;
+        std::vector<double> amounts;
+    };
+    const auto visit = [&](Part& part, int, QByteArrayView record) {
         if (filtered &&
             !filters.matches(layout.decodeField(record, C::Targa), layout.decodeField(record, C::Causale)))
-            return true;
+            return;
         const FieldText date = field(record, C::Data);
         const QDate day = formats::parseDate(fixed_width::trimmed(date.view()).toString());
         if (!day.isValid() || day < request.from || day > request.to)
-            return true;
+            return;
         const FieldText amountText = field(record, C::Importo);
         const std::optional<double> amount = cost_rules::readAmount(amountText.view().toString());
         if (!amount)
-            return true;
-        result.lines.push_back(buildLine(field(record, C::Marca).view(), field(record, C::Modello).view(),
-                                         field(record, C::Targa).view(), date.view(), field(record, C::Causale).view(),
-                                         field(record, C::Beneficiario).view(), amountText.view()));
-        result.total += *amount;
-        ++result.listed;
-        return true;
-    });
+            return;
+        part.lines.push_back(buildLine(field(record, C::Marca).view(), field(record, C::Modello).view(),
+                                       field(record, C::Targa).view(), date.view(), field(record, C::Causale).view(),
+                                       field(record, C::Beneficiario).view(), amountText.view()));
+        part.amounts.push_back(*amount);
+    };
+    const auto take = [&](Part& part) {
+        for (std::size_t i = 0; i < part.lines.size(); ++i) {
+            result.lines.push_back(std::move(part.lines[i]));
+            result.total += part.amounts[i];
+            ++result.listed;
+        }
+    };
+    parallel_scan::scanInOrder<Part>(file, visit, take, workers);
 }
 
 QString runningText(double total) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/parallel_work.h"
+
 #include <QDate>
 #include <QString>
 
@@ -40,7 +42,7 @@ struct Result {
 // Reads the year file from first to last into `result`, which keeps what was read when the
 // file fails part-way (RecordFileError is passed on). An entry whose date or amount cannot be
 // read is passed over, so the total always sums exactly the lines listed.
-void read(RecordFile& file, const Request& request, Result& result);
+void read(RecordFile& file, const Request& request, Result& result, int workers = parallel_work::defaultWorkers());
 
 // The running total as the total label shows it while the lines are added.
 QString runningText(double total);

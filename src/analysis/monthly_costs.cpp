@@ -2,7 +2,9 @@
 
 #include "costs/cost_record.h"
 #include "costs/cost_rules.h"
-#include "records/record_file.h"
+#include "lists/field_text.h"
+#include "lists/fixed_width.h"
+#include "records/parallel_scan.h"
 #include "records/text_rules.h"
 
 namespace monthly_costs {
@@ -18,10 +20,11 @@ QString Sums::text(int month) const {
 int Sums::monthOf(QStringView date) const {
     // Month and year stand at fixed places of the date text; anything else there is not
     // a date of this year.
-    const QString padded = text::trimmed(date.toString()) + QString(10, u' ');
-    if (text::trimmed(padded.mid(6, 4)) != m_year)
+    // Read in place: every entry of a year passes here.
+    const QStringView trimmed = fixed_width::trimmed(date);
+    if (fixed_width::trimmed(trimmed.mid(6, 4)) != m_year)
         return -1;
-    const QString month = text::trimmed(padded.mid(3, 2));
+    const QStringView month = fixed_width::trimmed(trimmed.mid(3, 2));
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     if (month.size() != 2 || !digit(month[0]) || !digit(month[1]))
         return -1;
@@ -33,21 +36,34 @@ bool Sums::add(int month, const QString& amount) {
     const std::optional<double> value = cost_rules::readAmount(amount);
     if (month < 0 || month >= kMonths || !value)
         return false;
-    const auto m = static_cast<std::size_t>(month);
-    m_sums[m] += *value;
-    m_counted[m] = true;
+    add(month, *value);
     return true;
 }
 
-Sums read(RecordFile& file, const QString& year) {
+void Sums::add(int month, double value) {
+    const auto m = static_cast<std::size_t>(month);
+    m_sums[m] += value;
+    m_counted[m] = true;
+}
+
+Sums read(RecordFile& file, const QString& year, int workers) {
     Sums sums(year);
     const RecordLayout& layout = TSchedaCosto::layout();
-    file.scan([&](qint64, QByteArrayView record) {
-        const int month = sums.monthOf(layout.decodeField(record, TSchedaCosto::Data));
-        if (month >= 0)
-            sums.add(month, layout.decodeField(record, TSchedaCosto::Importo));
-        return true;
-    });
+    // Months and amounts are read on every core; the sums are added up in file order, so they
+    // come out to the last bit as one reader's would.
+    using Part = std::vector<std::pair<int, double>>;
+    const auto visit = [&](Part& part, int, QByteArrayView record) {
+        const int month = sums.monthOf(FieldText(record, layout, TSchedaCosto::Data).view());
+        if (month < 0)
+            return;
+        const QString amount = fixed_width::trimmed(FieldText(record, layout, TSchedaCosto::Importo).view()).toString();
+        if (const std::optional<double> value = cost_rules::readAmount(amount))
+            part.emplace_back(month, *value);
+    };
+    parallel_scan::scanInOrder<Part>(file, visit, [&](Part& part) {
+        for (const auto& [month, value] : part)
+            sums.add(month, value);
+    }, workers);
     return sums;
 }
 

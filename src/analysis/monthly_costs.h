@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/parallel_work.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringView>
@@ -24,6 +26,7 @@ public:
     int monthOf(QStringView date) const;
     // Adds the amount to the month. An amount that is no number is passed over: returns false.
     bool add(int month, const QString& amount);
+    void add(int month, double value);
     bool add(QStringView date, const QString& amount) { return add(monthOf(date), amount); }
 
     double sum(int month) const { return m_sums[static_cast<std::size_t>(month)]; }
@@ -36,7 +39,7 @@ private:
 };
 
 // The year file read from first to last. Throws RecordFileError when it cannot be read.
-Sums read(RecordFile& file, const QString& year);
+Sums read(RecordFile& file, const QString& year, int workers = parallel_work::defaultWorkers());
 
 // A month's text rounded to whole euros (half up), in the shortest decimal form: "15,6" -> "16".
 // A blank text counts as 0.

@@ -2,7 +2,7 @@
 
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 
 namespace cost_list {
 namespace {
@@ -34,12 +34,11 @@ bool isUnpaid(QByteArrayView record) {
     return fixed_width::trimmed(field(record, C::Saldato).view()) == C::unpaid();
 }
 
-void collectUnpaid(RecordFile& file, std::vector<QString>& rows) {
-    file.scan([&](qint64, QByteArrayView record) {
+void collectUnpaid(RecordFile& file, std::vector<QString>& rows, int workers) {
+    parallel_scan::collectInOrder(file, rows, [](std::vector<QString>& part, int, QByteArrayView record) {
         if (isUnpaid(record))
-            rows.push_back(row(record));
-        return true;
-    });
+            part.push_back(row(record));
+    }, workers);
 }
 
 FieldCriteria searchCriteria(const std::array<QString, 10>& texts) {
@@ -49,12 +48,11 @@ FieldCriteria searchCriteria(const std::array<QString, 10>& texts) {
     return FieldCriteria(C::layout(), pairs);
 }
 
-void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows) {
-    file.scan([&](qint64, QByteArrayView record) {
+void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows, int workers) {
+    parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (criteria.matches(record))
-            rows.push_back(row(record));
-        return true;
-    });
+            part.push_back(row(record));
+    }, workers);
 }
 
 } // namespace cost_list

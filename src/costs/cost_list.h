@@ -2,6 +2,7 @@
 
 #include "costs/cost_record.h"
 #include "records/field_criteria.h"
+#include "records/parallel_work.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -23,7 +24,7 @@ QString row(QByteArrayView record);
 bool isUnpaid(QByteArrayView record);
 // Appends the row of every unpaid entry in file order. Throws RecordFileError; the rows made
 // before a failure stay in `rows`.
-void collectUnpaid(RecordFile& file, std::vector<QString>& rows);
+void collectUnpaid(RecordFile& file, std::vector<QString>& rows, int workers = parallel_work::defaultWorkers());
 
 // The fields the cost search looks in, in the order of its criteria fields on screen.
 inline constexpr std::array<C::Field, 10> kSearchFields = {
@@ -32,6 +33,7 @@ inline constexpr std::array<C::Field, 10> kSearchFields = {
 
 FieldCriteria searchCriteria(const std::array<QString, 10>& texts);
 // Appends the row of every entry that matches, in file order. Throws RecordFileError.
-void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows);
+void collect(RecordFile& file, const FieldCriteria& criteria, std::vector<QString>& rows,
+             int workers = parallel_work::defaultWorkers());
 
 } // namespace cost_list

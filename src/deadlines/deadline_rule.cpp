@@ -3,7 +3,7 @@
 #include "app/formats.h"
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 #include "records/text_rules.h"
 
 namespace deadlines {
@@ -105,12 +105,14 @@ QString row(QByteArrayView record, F::Field deadline) {
     return r.take();
 }
 
-void collectDue(RecordFile& file, Kind kind, const QDate& today, std::vector<QString>& rows) {
-    const Kind kinds[] = {kind};
-    scanDeadlines(file, kinds, [&](const Deadline& d) {
-        if (isDue(d.date, today))
-            rows.push_back(row(d.record, setup(kind).field));
-    });
+void collectDue(RecordFile& file, Kind kind, const QDate& today, std::vector<QString>& rows, int workers) {
+    const F::Field deadline = setup(kind).field;
+    parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
+        bool blank = false;
+        const QDate date = readDeadline(field(record, deadline).view(), blank);
+        if (date.isValid() && isDue(date, today))
+            part.push_back(row(record, deadline));
+    }, workers);
 }
 
 } // namespace deadlines

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/parallel_work.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QByteArrayView>
@@ -61,6 +62,7 @@ QString row(QByteArrayView record, TSchedaVeicolo::Field deadline);
 
 // Appends, in file order, the row of every card due in `kind`. Throws RecordFileError; the rows
 // made before a failure stay in `rows`.
-void collectDue(RecordFile& file, Kind kind, const QDate& today, std::vector<QString>& rows);
+void collectDue(RecordFile& file, Kind kind, const QDate& today, std::vector<QString>& rows,
+                int workers = parallel_work::defaultWorkers());
 
 } // namespace deadlines

@@ -1,6 +1,7 @@
 #include "lists/result_list.h"
 
 #include "lists/row_order.h"
+#include "records/parallel_work.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -8,47 +9,127 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string_view>
 
+namespace {
+
+// A row as the sort sees it: its key at hand, without looking anything up.
+struct SortEntry {
+    std::string_view key;
+    std::size_t row;
+    // char_traits<char> compares as unsigned char; equal keys keep the rows' order, so any sort
+    // on this order is a stable sort on the keys.
+    bool operator<(const SortEntry& other) const {
+        const int c = key.compare(other.key);
+        return c < 0 || (c == 0 && row < other.row);
+    }
+};
+
+// Work is shared out in slices of rows, and the sort in buckets of key ranges, so that every
+// core sorts a part of its own from start to finish and nothing is merged afterwards.
+constexpr std::size_t kSliceRows = 2048;
+constexpr std::size_t kBuckets = 32;
+constexpr std::size_t kSamplesPerBucket = 16;
+
+std::size_t slicesOf(std::size_t n) {
+    return (n + kSliceRows - 1) / kSliceRows;
+}
+
+// The order of `entries` as the sort gives it (sample sort: bucket bounds picked from a sample).
+std::vector<std::size_t> sortedOrder(const std::vector<SortEntry>& entries) {
+    const std::size_t n = entries.size();
+    std::vector<SortEntry> sample;
+    const std::size_t samples = std::min(n, kBuckets * kSamplesPerBucket);
+    for (std::size_t i = 0; i < samples; ++i)
+        sample.push_back(entries[i * n / samples]);
+    std::sort(sample.begin(), sample.end());
+    std::vector<SortEntry> bounds; // bucket b holds the entries below bounds[b], from bounds[b-1] on
+    for (std::size_t b = 1; b < kBuckets && b * kSamplesPerBucket < sample.size(); ++b)
+        bounds.push_back(sample[b * kSamplesPerBucket]);
+    const std::size_t buckets = bounds.size() + 1;
+
+    const std::size_t slices = slicesOf(n);
+    std::vector<std::uint8_t> bucketOf(n);
+    std::vector<std::size_t> counts(slices * buckets, 0); // per slice, per bucket
+    parallel_work::forEach(slices, [&](std::size_t s) {
+        for (std::size_t i = s * kSliceRows; i < std::min(n, (s + 1) * kSliceRows); ++i) {
+            const auto b = std::size_t(std::upper_bound(bounds.begin(), bounds.end(), entries[i]) - bounds.begin());
+            bucketOf[i] = std::uint8_t(b);
+            ++counts[s * buckets + b];
+        }
+    });
+    // Where each slice's share of each bucket goes.
+    std::vector<std::size_t> bucketStart(buckets + 1, 0);
+    std::vector<std::size_t> place(slices * buckets);
+    std::size_t at = 0;
+    for (std::size_t b = 0; b < buckets; ++b) {
+        bucketStart[b] = at;
+        for (std::size_t s = 0; s < slices; ++s) {
+            place[s * buckets + b] = at;
+            at += counts[s * buckets + b];
+        }
+    }
+    bucketStart[buckets] = at;
+    std::vector<SortEntry> grouped(n);
+    parallel_work::forEach(slices, [&](std::size_t s) {
+        for (std::size_t i = s * kSliceRows; i < std::min(n, (s + 1) * kSliceRows); ++i)
+            grouped[place[s * buckets + bucketOf[i]]++] = entries[i];
+    });
+    std::vector<std::size_t> order(n);
+    parallel_work::forEach(buckets, [&](std::size_t b) {
+        const auto first = grouped.begin() + qsizetype(bucketStart[b]);
+        const auto last = grouped.begin() + qsizetype(bucketStart[b + 1]);
+        std::sort(first, last);
+        for (auto it = first; it != last; ++it)
+            order[std::size_t(it - grouped.begin())] = it->row;
+    });
+    return order;
+}
+
+} // namespace
+
 void ResultListModel::setRows(std::vector<QString> rows) {
-    // Keys are prepared once, in one buffer, and the rows sorted on them by index.
+    // Keys are prepared once, in one buffer, and the rows sorted on them, on every core.
     const std::size_t n = rows.size();
-    QByteArray raw;
     std::vector<qsizetype> rawStarts(n + 1);
     qsizetype total = 0;
-    for (const QString& r : rows)
-        total += r.size() + 1;
-    raw.reserve(total);
     for (std::size_t i = 0; i < n; ++i) {
-        rawStarts[i] = raw.size();
-        row_order::appendKey(raw, rows[i]);
-        raw += '\0';
+        rawStarts[i] = total;
+        total += rows[i].size() + 1;
     }
-    rawStarts[n] = raw.size();
-    const auto keyOf = [&](std::size_t i) {
-        return std::string_view(raw.constData() + rawStarts[i], std::size_t(rawStarts[i + 1] - rawStarts[i] - 1));
-    };
-    std::vector<std::size_t> order(n);
-    for (std::size_t i = 0; i < n; ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return keyOf(a) < keyOf(b); // char_traits<char> compares as unsigned char
+    rawStarts[n] = total;
+    QByteArray raw(total, Qt::Uninitialized);
+    std::vector<SortEntry> entries(n);
+    parallel_work::forEach(slicesOf(n), [&](std::size_t s) {
+        for (std::size_t i = s * kSliceRows; i < std::min(n, (s + 1) * kSliceRows); ++i) {
+            char* key = raw.data() + rawStarts[i];
+            row_order::writeKey(key, rows[i]);
+            key[rows[i].size()] = '\0';
+            entries[i] = {std::string_view(key, std::size_t(rows[i].size())), i};
+        }
     });
+    const std::vector<std::size_t> order = sortedOrder(entries);
 
-    std::vector<QString> texts;
-    texts.reserve(n);
-    QByteArray keys;
-    keys.reserve(total);
+    std::vector<QString> texts(n);
     std::vector<qsizetype> starts(n + 1);
+    qsizetype at = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        starts[i] = keys.size();
-        const std::string_view k = keyOf(order[i]);
-        keys.append(k.data(), qsizetype(k.size()));
-        keys += '\0';
-        texts.push_back(std::move(rows[order[i]]));
+        starts[i] = at;
+        at += rawStarts[order[i] + 1] - rawStarts[order[i]];
     }
-    starts[n] = keys.size();
+    starts[n] = at;
+    QByteArray keys(total, Qt::Uninitialized);
+    parallel_work::forEach(slicesOf(n), [&](std::size_t s) {
+        for (std::size_t i = s * kSliceRows; i < std::min(n, (s + 1) * kSliceRows); ++i) {
+            const std::size_t from = order[i];
+            std::memcpy(keys.data() + starts[i], raw.constData() + rawStarts[from],
+                        std::size_t(rawStarts[from + 1] - rawStarts[from]));
+            texts[i] = std::move(rows[from]);
+        }
+    });
 
     beginResetModel();
     m_texts = std::move(texts);

@@ -16,12 +16,15 @@ inline char keyByte(QChar c) {
 
 } // namespace
 
+void writeKey(char* out, QStringView row) {
+    for (QChar c : row)
+        *out++ = keyByte(c);
+}
+
 void appendKey(QByteArray& out, QStringView row) {
     const qsizetype at = out.size();
     out.resize(at + row.size());
-    char* p = out.data() + at;
-    for (QChar c : row)
-        *p++ = keyByte(c);
+    writeKey(out.data() + at, row);
 }
 
 QByteArray key(QStringView row) {

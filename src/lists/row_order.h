@@ -16,6 +16,8 @@ namespace row_order {
 // One byte per character: its Windows-1252 code, with a-z turned into A-Z.
 QByteArray key(QStringView row);
 void appendKey(QByteArray& out, QStringView row);
+// The key written at `out`, which has room for row.size() bytes.
+void writeKey(char* out, QStringView row);
 
 // The same for a text looked for inside rows; nullopt when it holds a character no row can
 // hold (one outside Windows-1252), since such a text occurs in no row.

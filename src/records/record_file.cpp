@@ -20,14 +20,17 @@ int handleOf(QIODevice* device) {
     return file ? file->handle() : -1;
 }
 
-// Holds an exclusive lock on the whole file for one write. POSIX record locks rather than
+// Holds a lock on the whole file for one write (exclusive), or for measuring the file while no
+// write is under way (shared: readers do not hold one another up). POSIX record locks rather than
 // flock, which some network file systems keep local to one machine; open-file-description
 // locks where the kernel has them, so they belong to this open file and not to the process.
 class WriteLock {
 public:
-    explicit WriteLock(QIODevice* device) : m_handle(handleOf(device)) {
+    enum class Mode { Exclusive, Shared };
+
+    explicit WriteLock(QIODevice* device, Mode mode = Mode::Exclusive) : m_handle(handleOf(device)) {
 #ifdef Q_OS_UNIX
-        if (m_handle >= 0 && !take(F_WRLCK))
+        if (m_handle >= 0 && !take(mode == Mode::Exclusive ? F_WRLCK : F_RDLCK))
             throw RecordFileError("lock failed");
 #endif
     }
@@ -160,26 +163,42 @@ qint64 RecordFile::append(QByteArrayView record) {
     return position;
 }
 
+qint64 RecordFile::wholeRecordBytes(const QString& path, int recordSize) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw RecordFileError("cannot open");
+    WriteLock lock(&file, WriteLock::Mode::Shared);
+    const qint64 size = file.size();
+    return size - size % recordSize;
+}
+
+int RecordFile::scanBlockRecords() const {
+    return std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
+}
+
+void RecordFile::readRecords(qint64 first, int n, QByteArray& block) {
+    seekTo(first);
+    const qint64 want = static_cast<qint64>(n) * m_recordSize;
+    block.resize(want);
+    qint64 got = 0;
+    while (got < want) {
+        const qint64 r = m_device->read(block.data() + got, want - got);
+        if (r <= 0)
+            throw RecordFileError("short read");
+        got += r;
+    }
+}
+
 void RecordFile::scan(const std::function<bool(qint64, QByteArrayView)>& visit) {
     const qint64 total = count();
-    if (total == 0)
-        return;
-    seekTo(1);
-    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / m_recordSize);
+    const int perBlock = scanBlockRecords();
     QByteArray block;
     for (qint64 first = 1; first <= total; first += perBlock) {
-        const qint64 n = std::min(perBlock, total - first + 1);
-        const qint64 want = n * m_recordSize;
-        block.resize(want);
-        qint64 got = 0;
-        while (got < want) {
-            const qint64 r = m_device->read(block.data() + got, want - got);
-            if (r <= 0)
-                throw RecordFileError("short read");
-            got += r;
-        }
-        for (qint64 i = 0; i < n; ++i) {
-            const QByteArrayView record(block.constData() + i * m_recordSize, m_recordSize);
+        const int n = static_cast<int>(std::min<qint64>(perBlock, total - first + 1));
+        readRecords(first, n, block);
+        for (int i = 0; i < n; ++i) {
+            const QByteArrayView record(block.constData() + static_cast<qsizetype>(i) * m_recordSize,
+                                        m_recordSize);
             if (!visit(first + i, record))
                 return;
         }

@@ -50,9 +50,19 @@ public:
     qint64 append(QByteArrayView record);
     // Every record in file order, read in large blocks. The visitor may return false to stop.
     void scan(const std::function<bool(qint64 position, QByteArrayView record)>& visit);
+    // How many records one read of scan() takes: a read that fails loses the records of that
+    // read, which scans that share the work out must lose too.
+    int scanBlockRecords() const;
+    // Records first .. first+n-1 into `block` in one read (for scans that share the work out).
+    void readRecords(qint64 first, int n, QByteArray& block);
     void close();
 
     static qint64 countOf(qint64 bytes, int recordSize) { return bytes / recordSize; }
+
+    // The bytes of the whole records of the file at `path`, measured under the lock an append
+    // takes: an append by another program is either wholly inside that length or wholly after
+    // it. A copy that reads only these bytes (a backup) never catches half an append.
+    static qint64 wholeRecordBytes(const QString& path, int recordSize);
 
 private:
     void seekTo(qint64 position);

@@ -1,6 +1,6 @@
 #include "vehicle_output/export_grid_model.h"
 
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 #include "records/record_layout.h"
 #include "records/short_text.h"
 
@@ -14,7 +14,7 @@ ExportGridModel::ExportGridModel(const RecordLayout& layout, std::vector<Column>
         m_packedOrdinal.push_back(c.field >= 0 ? packed++ : -1);
 }
 
-void ExportGridModel::load(RecordFile& file) {
+void ExportGridModel::load(RecordFile& file, int workers) {
     beginResetModel();
     m_packed.clear();
     m_rowStart.clear();
@@ -25,19 +25,28 @@ void ExportGridModel::load(RecordFile& file) {
         if (c.field >= 0)
             fields.push_back(&m_layout.field(c.field));
     try {
-        const qint64 total = file.count();
-        m_rowStart.reserve(static_cast<std::size_t>(total));
-        file.scan([this, &fields](qint64, QByteArrayView record) {
-            m_rowStart.push_back(m_packed.size());
+        m_rowStart.reserve(static_cast<std::size_t>(file.count()));
+        // Blocks are packed on every core and joined in file order.
+        struct Part {
+            QByteArray packed;
+            std::vector<qsizetype> rowStart; // within `packed`
+        };
+        const auto visit = [&fields](Part& part, int, QByteArrayView record) {
+            part.rowStart.push_back(part.packed.size());
             for (const RecordLayout::Field* f : fields) {
                 const int length =
                     std::min<int>(static_cast<unsigned char>(record[f->offset]), f->capacity);
-                m_packed.append(static_cast<char>(length));
-                m_packed.append(record.data() + f->offset + 1, length);
+                part.packed.append(static_cast<char>(length));
+                part.packed.append(record.data() + f->offset + 1, length);
             }
-            ++m_count;
-            return true;
-        });
+        };
+        parallel_scan::scanInOrder<Part>(file, visit, [this](Part& part) {
+            const qsizetype base = m_packed.size();
+            for (const qsizetype start : part.rowStart)
+                m_rowStart.push_back(base + start);
+            m_packed.append(part.packed);
+            m_count += static_cast<int>(part.rowStart.size());
+        }, workers);
     } catch (const RecordFileError&) {
         // The grid is only a preview: it shows what could be read.
     }

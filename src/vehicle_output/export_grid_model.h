@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/parallel_work.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QHash>
@@ -30,7 +32,7 @@ public:
 
     // Reads every record in file order. A failure part-way keeps the records read so far;
     // an empty file leaves the ten empty design rows.
-    void load(RecordFile& file);
+    void load(RecordFile& file, int workers = parallel_work::defaultWorkers());
     int recordCount() const { return m_count; }
 
     // What the grid holds in a cell: the typed text, or else the trimmed stored field.

@@ -2,7 +2,7 @@
 
 #include "lists/field_text.h"
 #include "lists/fixed_width.h"
-#include "records/record_file.h"
+#include "records/parallel_scan.h"
 
 namespace vehicle_search {
 namespace {
@@ -39,12 +39,11 @@ QString row(QByteArrayView record) {
     return r.take();
 }
 
-void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows) {
-    file.scan([&](qint64, QByteArrayView record) {
+void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows, int workers) {
+    parallel_scan::collectInOrder(file, rows, [&](std::vector<QString>& part, int, QByteArrayView record) {
         if (criteria.matches(record))
-            rows.push_back(row(record));
-        return true;
-    });
+            part.push_back(row(record));
+    }, workers);
 }
 
 } // namespace vehicle_search

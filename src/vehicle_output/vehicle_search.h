@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/field_criteria.h"
+#include "records/parallel_work.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QByteArray>
@@ -41,6 +42,6 @@ QString row(QByteArrayView record);
 
 // Appends the row of every found card in file order. Throws RecordFileError; the rows made
 // before a failure stay in `rows`.
-void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows);
+void collect(RecordFile& file, const Criteria& criteria, std::vector<QString>& rows, int workers = parallel_work::defaultWorkers());
 
 } // namespace vehicle_search

@@ -63,6 +63,7 @@ public:
     RecordingShell& shell() { return m_shell; }
     PdfPrinting& printing() { return *m_printing; }
     AppContext& context() { return m_ctx; }
+    Program& program() { return *m_program; }
     int quitRequests() const { return m_quits; }
 
 private:
