@@ -16,7 +16,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config
           xvfb xauth poppler-utils
           dpkg-dev file desktop-file-utils appstream
           clang libclang-rt-14-dev
-          libxlsxwriter-dev unzip
+          libxlsxwriter-dev unzip libzip-dev
           libical-dev  # libical: tests only, reads our calendar files back
           sqlite3)     # sqlite3: benchmarks only, the same rows in SQLite timed beside our scans
 

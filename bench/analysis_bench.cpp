@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     std::printf("%-46s %8.2f ms\n", "plain read of the file (readAll)", before);
     const double blockRead = medianMs(runs, {}, [&] {
         CostFile file(path);
-        file.scan([&](int, QByteArrayView record) { sink += record.size() > 0; return true; });
+        file.scan([&](qint64, QByteArrayView record) { sink += record.size() > 0; return true; });
     });
     std::printf("%-46s %8.2f ms   (the same bytes in 4 MB blocks, for reference)\n", "record scan, nothing per entry",
                 blockRead);

@@ -178,7 +178,7 @@ int main(int argc, char* argv[]) {
     line("save, entry on screen", empty.update, large.update);
     line("last entry (cmdUltimo)", empty.last, large.last);
     line("previous (cmdIndietro)", empty.previous, large.previous);
-    std::printf("\nthe large year now holds %d entries (%d appended by the runs)\n",
-                CostFile(big).count(), CostFile(big).count() - entries);
+    std::printf("\nthe large year now holds %lld entries (%lld appended by the runs)\n",
+                static_cast<long long>(CostFile(big).count()), static_cast<long long>(CostFile(big).count() - entries));
     return 0;
 }

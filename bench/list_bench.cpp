@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
     std::printf("%-34s %8.2f ms\n", "plain read of the file (readAll)", plainRead);
     const double blockRead = medianMs(runs, {}, [&] {
         VehicleFile file(app.dir());
-        file.scan([&](int, QByteArrayView record) { sink += record.size() > 0; return true; });
+        file.scan([&](qint64, QByteArrayView record) { sink += record.size() > 0; return true; });
     });
     std::printf("%-34s %8.2f ms   (the same bytes in 4 MB blocks, for reference)\n", "record scan, nothing per card",
                 blockRead);

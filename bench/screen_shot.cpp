@@ -1,11 +1,15 @@
 // Developer tool: opens one area screen as the user would reach it and saves a picture of it.
-// Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png   (works with QT_QPA_PLATFORM=offscreen)
-// SCREEN_NAME frmPromemoriaScadenze shows the deadline reminder over the main menu.
+// Usage: screen_shot DATA_DIR SCREEN_NAME OUT.png [login]   (works with QT_QPA_PLATFORM=offscreen)
+// SCREEN_NAME frmPromemoriaScadenze shows the deadline reminder over the main menu, frmBackup the
+// backup screen. With "login" the main menu is reached as after a correct password, and a
+// message box it shows is pictured instead.
 #include "alerts/due_alert_screen.h"
 #include "app/app_context.h"
 #include "reports/dialog_printing.h"
 #include "ui/area_screen.h"
 #include "program/program.h"
+#include "backup/backup_screen.h"
+#include "login/password_screen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,16 +47,24 @@ int main(int argc, char* argv[]) {
         });
         return app.exec();
     }
-    AreaScreen* target = program.screens().area(name);
+    const bool backupScreen = name == QLatin1String("frmBackup");
+    AreaScreen* target = program.screens().area(backupScreen ? QStringLiteral("frmAvvio") : name);
     if (!target) {
         std::fprintf(stderr, "no area screen %s\n", argv[2]);
         return 1;
     }
-    if (name != QLatin1String("frmPassword"))
-        program.screens().area(QStringLiteral("frmPassword"))->goTo(name);
+    auto* password = static_cast<PasswordScreen*>(program.screens().area(QStringLiteral("frmPassword")));
+    if (target != password)
+        password->goTo(target->objectName());
     target->resize(1366, 768);
-    QTimer::singleShot(300, &app, [target, out] {
-        target->grab().save(out);
+    QWidget* shown = target;
+    if (backupScreen)
+        shown = BackupScreen::open(ctx, target, program.backups());
+    if (argc > 4 && QByteArray(argv[4]) == "login")
+        QTimer::singleShot(0, password, &PasswordScreen::accepted);
+    QTimer::singleShot(1500, &app, [shown, out] {
+        QWidget* box = QApplication::activeModalWidget();
+        (box && box != shown ? box : shown)->grab().save(out);
         QCoreApplication::exit(0);
     });
     return app.exec();

@@ -34,7 +34,7 @@ void vehicles(const FuzzInput& in) {
         deadlines::collectDue(file, deadlines::setup(kind).field, today, rows);
     }
     (void)deadlines::check(in.text(0), today);
-    file.scan([](auto, QByteArrayView record) {
+    file.scan([](qint64, QByteArrayView record) {
         (void)TSchedaVeicolo::decode(record);
         return true;
     });

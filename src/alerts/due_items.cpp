@@ -31,7 +31,7 @@ QString DueList::makeAndModel(const DueItem& item) const {
 
 DueList collectDue(RecordFile& file, const QDate& today) {
     DueList list;
-    int lastCard = 0;
+    qint64 lastCard = 0;
     deadlines::scanDeadlines(file, deadlines::kKinds, [&](const deadlines::Deadline& d) {
         if (!deadlines::isDue(d.date, today))
             return;

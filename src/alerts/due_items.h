@@ -15,7 +15,7 @@ class RecordFile;
 namespace alerts {
 
 struct DueItem {
-    int position; // of the card
+    qint64 position; // of the card
     deadlines::Kind kind;
     QDate date;
     qsizetype card; // where the card's leading bytes start in DueList::cards

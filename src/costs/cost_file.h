@@ -19,9 +19,9 @@ public:
     explicit CostFile(std::unique_ptr<QIODevice> device)
         : RecordFile(std::move(device), TSchedaCosto::kRecordSize) {}
 
-    TSchedaCosto entryAt(int position) { return TSchedaCosto::decode(readAt(position)); }
-    void updateAt(int position, const TSchedaCosto& entry) { RecordFile::updateAt(position, entry.encode()); }
-    int append(const TSchedaCosto& entry) { return RecordFile::append(entry.encode()); }
+    TSchedaCosto entryAt(qint64 position) { return TSchedaCosto::decode(readAt(position)); }
+    void updateAt(qint64 position, const TSchedaCosto& entry) { RecordFile::updateAt(position, entry.encode()); }
+    qint64 append(const TSchedaCosto& entry) { return RecordFile::append(entry.encode()); }
     using RecordFile::append;
     using RecordFile::updateAt;
 };

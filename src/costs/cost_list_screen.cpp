@@ -89,9 +89,9 @@ void CostListScreen::handOver() {
     const QString path = yearFile();
     how.open = [path] { return std::make_unique<CostFile>(path); };
     how.rowOf = [](QByteArrayView record) { return cost_list::row(record); };
-    how.handOver = [](int, QByteArrayView) {};
+    how.handOver = [](qint64, QByteArrayView) {};
     if (costs && handsOver())
-        how.handOver = [costs](int position, QByteArrayView record) {
+        how.handOver = [costs](qint64 position, QByteArrayView record) {
             costs->loadEntry(TSchedaCosto::decode(record), position);
         };
     handOverByRow(this, *m_list, how);

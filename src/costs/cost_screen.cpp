@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
+#include "ui/loaded_record_update.h"
 #include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
@@ -322,7 +323,7 @@ void CostScreen::clearEntry() {
     m_type->setFocus();
 }
 
-void CostScreen::loadEntry(const TSchedaCosto& entry, int position) {
+void CostScreen::loadEntry(const TSchedaCosto& entry, qint64 position) {
     for (int f = 0; f < C::FieldCount; ++f)
         if (m_fields[f])
             setFieldText(static_cast<C::Field>(f), text::trimmed(entry.values[f]));
@@ -334,6 +335,7 @@ void CostScreen::loadEntry(const TSchedaCosto& entry, int position) {
     else if (flag == C::unpaid())
         m_paid->setChecked(false);
     m_position->setText(QString::number(position));
+    m_loaded.remember(position, entry.encode());
 }
 
 TSchedaCosto CostScreen::entryOnScreen() const {
@@ -359,7 +361,7 @@ void CostScreen::reportEmptyFile() {
     m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
 }
 
-void CostScreen::showRecordAt(CostFile& file, int position) {
+void CostScreen::showRecordAt(CostFile& file, qint64 position) {
     const TSchedaCosto entry = file.entryAt(position);
     file.close();
     loadEntry(entry, position);
@@ -434,18 +436,15 @@ void CostScreen::save() {
         CostFile file(yearFile());
         const TSchedaCosto entry = entryOnScreen();
         const QString position = text::trimmed(m_position->text());
-        if (!position.isEmpty()) {
-            const int p = position.toInt();
-            file.updateAt(p, entry);
-            m_position->setText(QString::number(p));
-            file.close();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
-        } else {
-            const int p = file.append(entry);
-            m_position->setText(QString::number(p));
-            file.close();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
-        }
+        const QByteArray record = entry.encode();
+        const bool update = !position.isEmpty();
+        // 0: the user chose to keep the stored entry, and the screen stays as it is.
+        const qint64 p = saveRecordOnScreen(*m_ctx.dialogs, this, file, position, record, m_loaded);
+        if (p == 0)
+            return;
+        m_position->setText(QString::number(p));
+        file.close();
+        m_ctx.dialogs->notice(this, NoticeKind::Information, update ? kUpdated : kAppended);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "ui/area_screen.h"
 #include "costs/cost_record.h"
 #include "records/browse_step.h"
+#include "records/loaded_record.h"
 
 #include <QList>
 
@@ -25,7 +26,7 @@ public:
     void clearEntry();
     // Every field from the record, lblAnno, lblData, the paid box (only for "Sì" or "No") and
     // the record number. Never asks about changes on screen.
-    void loadEntry(const TSchedaCosto& entry, int position);
+    void loadEntry(const TSchedaCosto& entry, qint64 position);
     // The record the save would write now (texts trimmed; the year, date and paid flag included).
     TSchedaCosto entryOnScreen() const;
     // Full path of the open year file.
@@ -47,7 +48,7 @@ private:
     void save();
     void importVehicle();
 
-    void showRecordAt(CostFile& file, int position);
+    void showRecordAt(CostFile& file, qint64 position);
     bool checkBeforeSave();
     void reportEmptyFile();
     template <class F> void guarded(F&& event);
@@ -68,4 +69,5 @@ private:
     QLineEdit* m_amount = nullptr;
     QCheckBox* m_paid = nullptr;
     QList<QWidget*> m_fields; // indexed by TSchedaCosto::Field; nullptr where no input field
+    LoadedRecord m_loaded{TSchedaCosto::layout()};
 };

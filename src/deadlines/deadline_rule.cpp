@@ -60,7 +60,7 @@ bool isDue(const QDate& deadline, const QDate& today) {
 }
 
 void scanDeadlines(RecordFile& file, std::span<const Kind> kinds, const std::function<void(const Deadline&)>& visit) {
-    file.scan([&](int position, QByteArrayView record) {
+    file.scan([&](qint64 position, QByteArrayView record) {
         for (Kind kind : kinds) {
             bool blank = false;
             const QDate date = readDeadline(field(record, setup(kind).field).view(), blank); // no allocation

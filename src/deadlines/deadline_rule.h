@@ -42,7 +42,7 @@ bool isDue(const QDate& deadline, const QDate& today);
 
 // One readable deadline date of one card.
 struct Deadline {
-    int position; // of the card in the vehicle file
+    qint64 position; // of the card in the vehicle file
     QByteArrayView record;
     Kind kind;
     QDate date;

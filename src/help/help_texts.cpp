@@ -22,7 +22,8 @@ const char* const kCostsFirst =
 
 QList<Topic> allTopics() {
     return {Topic::MainMenu,   Topic::VehicleCard, Topic::VehicleExport, Topic::Deadlines,
-            Topic::Costs,      Topic::CostExport,  Topic::CostSummary,   Topic::Statistics};
+            Topic::Costs,      Topic::CostExport,  Topic::CostSummary,   Topic::Statistics,
+            Topic::Backup};
 }
 
 QString title(Topic topic) {
@@ -43,6 +44,8 @@ QString title(Topic topic) {
         return QStringLiteral("Esportazione archivio veicoli in Excel");
     case Topic::CostExport:
         return QStringLiteral("Esportazione archivio costi sostenuti in Excel");
+    case Topic::Backup:
+        return QStringLiteral("Backup e ripristino");
     }
     return {};
 }
@@ -80,7 +83,9 @@ QString text(Topic topic) {
             "Per utilizzare Vestrano 3.0 su più computer di una rete locale è sufficiente collocare il programma in "
             "una cartella condivisa e avviarlo da ciascuna postazione: ogni copia vede le schede registrate dalle "
             "altre alla successiva operazione. Chi utilizza il programma deve disporre dei permessi di scrittura "
-            "nella cartella condivisa.",
+            "nella cartella condivisa. Se un'altra postazione ha modificato una scheda dopo che è stata aperta, al "
+            "salvataggio il programma chiede se sovrascrivere le sue modifiche: rispondendo No la scheda in archivio "
+            "resta com'è e quanto scritto rimane sullo schermo.",
             "Per lo stesso motivo il programma può essere copiato, insieme ai suoi archivi, su una chiavetta USB e "
             "utilizzato su qualsiasi computer senza alcuna installazione: basta avviarlo dalla chiavetta. Per "
             "conservare una copia di sicurezza dei dati è sufficiente copiare l'intera cartella del programma.",
@@ -273,6 +278,28 @@ QString text(Topic topic) {
             "attuale di Excel: gli importi sono numeri in euro che si possono sommare, le date sono date, targhe e "
             "numeri di telefono restano testo, la riga d'intestazione è in grassetto, bloccata e con i filtri. Per "
             "un'operazione pianificata: vestrano --data-dir CARTELLA --export-xlsx ANNO FILE.",
+        });
+    case Topic::Backup:
+        return paragraphs({
+            "Vestrano 3.0 conserva da sé una copia di tutti i dati: l'archivio dei veicoli, i registri dei costi di "
+            "ogni anno, la password, le foto e i documenti allegati. Dopo l'inserimento della password, se l'ultimo "
+            "backup ha più di 24 ore, ne viene eseguito uno nuovo mentre si continua a lavorare; l'avanzamento è "
+            "indicato nella schermata principale. Ogni backup è un file Vestrano_AAAA-MM-GG_HHMMSS.zip nella "
+            "cartella Backup della cartella dei dati; vengono conservati gli ultimi 30.",
+            "Ogni backup viene riletto e verificato prima di prendere il suo nome definitivo. Se un backup non "
+            "riesce (ad esempio perché il disco è pieno) il programma ne spiega il motivo e i backup precedenti "
+            "restano intatti. Se l'ultimo backup riuscito ha più di 7 giorni, all'ingresso compare un avviso.",
+            "Il pulsante Backup e ripristino della schermata principale elenca i backup con la data, la dimensione, "
+            "il numero di schede dei veicoli e il numero di registrazioni dei costi di ciascun anno. Esegui backup "
+            "ora salva subito una copia dei dati.",
+            "Ripristina rimette i dati com'erano al momento del backup scelto nell'elenco. Prima di tutto il "
+            "programma verifica l'intero backup, poi salva i dati attuali in un nuovo backup e solo allora sostituisce "
+            "i file; se qualcosa non riesce, i dati attuali restano come erano. Durante il ripristino le altre copie "
+            "del programma che usano la stessa cartella dei dati devono essere chiuse. I file creati dopo il backup "
+            "(ad esempio il registro di un anno più recente) restano nella cartella.",
+            "Per un backup pianificato, ad esempio ogni notte, si può avviare il programma con: vestrano --data-dir "
+            "CARTELLA --backup. Il programma esegue un backup ed esce con il codice 0, oppure con il codice 1 e il "
+            "motivo dell'errore.",
         });
     }
     return {};

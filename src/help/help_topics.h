@@ -10,7 +10,9 @@ struct AppContext;
 namespace help {
 
 // The cost menu and the cost entry screen share one topic.
-enum class Topic { MainMenu, VehicleCard, Deadlines, Costs, CostSummary, Statistics, VehicleExport, CostExport };
+enum class Topic {
+    MainMenu, VehicleCard, Deadlines, Costs, CostSummary, Statistics, VehicleExport, CostExport, Backup
+};
 
 inline constexpr const char* kMakerName = "Vestrano Software";
 inline constexpr const char* kMakerEmail = "info@vestrano.it";

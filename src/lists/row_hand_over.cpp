@@ -8,9 +8,9 @@
 
 void forEachRecordOfRow(RecordFile& file, const QString& selectedRow,
                         const std::function<QString(QByteArrayView)>& rowOf,
-                        const std::function<void(int, QByteArrayView)>& handOver) {
+                        const std::function<void(qint64, QByteArrayView)>& handOver) {
     const QStringView wanted = fixed_width::trimmed(selectedRow);
-    file.scan([&](int position, QByteArrayView record) {
+    file.scan([&](qint64 position, QByteArrayView record) {
         const QString row = rowOf(record);
         if (fixed_width::trimmed(row) == wanted)
             handOver(position, record);

@@ -20,14 +20,14 @@ class ResultList;
 //         handOverByRow(this, *m_list, {
 //             .open = [this] { return std::make_unique<VehicleFile>(m_ctx.programDir); },
 //             .rowOf = [](QByteArrayView record) { return searchRow(record); },
-//             .handOver = [this](int position, QByteArrayView record) { ...write into the opener... },
+//             .handOver = [this](qint64 position, QByteArrayView record) { ...write into the opener... },
 //             .afterClose = [this] { ...what must wait for the file to be closed... },
 //         });
 //     });
 struct RowHandOver {
     std::function<std::unique_ptr<RecordFile>()> open;
     std::function<QString(QByteArrayView record)> rowOf;
-    std::function<void(int position, QByteArrayView record)> handOver;
+    std::function<void(qint64 position, QByteArrayView record)> handOver;
     std::function<void()> afterClose; // optional; runs only when the scan got through
 };
 
@@ -40,4 +40,4 @@ void handOverByRow(QWidget* screen, const ResultList& list, const RowHandOver& h
 // The scan alone. Throws RecordFileError.
 void forEachRecordOfRow(RecordFile& file, const QString& selectedRow,
                         const std::function<QString(QByteArrayView record)>& rowOf,
-                        const std::function<void(int position, QByteArrayView record)>& handOver);
+                        const std::function<void(qint64 position, QByteArrayView record)>& handOver);

@@ -1,8 +1,11 @@
 #include "program/command_line.h"
 
 #include "app/clock.h"
+#include "backup/backup_command.h"
 #include "calendar/calendar_export.h"
 #include "spreadsheets/xlsx_command.h"
+
+#include <QTextStream>
 
 #include <QTextStream>
 
@@ -13,6 +16,13 @@ namespace command_line {
 // One line per verb; each runs a function of its own feature folder.
 const std::vector<HeadlessVerb>& headlessVerbs() {
     static const std::vector<HeadlessVerb> verbs = {
+        {QStringLiteral("backup"), QString(),
+         QStringLiteral("scrive un backup della cartella dei dati nella sua cartella Backup ed esce"),
+         [](const VerbRequest& request) {
+             QTextStream out(stdout);
+             QTextStream err(stderr);
+             return backup::runBackupCommand(request.dataDir, SystemClock().now(), out, err);
+         }},
         {QStringLiteral("export-calendar"), QStringLiteral("FILE"),
          QStringLiteral("scrive in FILE il calendario delle scadenze (iCalendar) ed esce"),
          [](const VerbRequest& request) {

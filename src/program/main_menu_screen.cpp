@@ -1,6 +1,8 @@
 #include "program/main_menu_screen.h"
 
 #include "app/app_context.h"
+#include "backup/backup_runner.h"
+#include "backup/backup_screen.h"
 #include "ui/artwork.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
@@ -8,6 +10,7 @@
 #include "ui/screens.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace {
@@ -26,8 +29,9 @@ QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const Q
 
 } // namespace
 
-MainMenuScreen::MainMenuScreen(AppContext& ctx)
-    : AreaScreen(ctx, QStringLiteral("frmAvvio"), QStringLiteral(" Vestrano 3.0"), Window::Maximised) {
+MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
+    : AreaScreen(ctx, QStringLiteral("frmAvvio"), QStringLiteral(" Vestrano 3.0"), Window::Maximised),
+      m_backups(backups) {
     QWidget* panel = centredPanel(QSize(995, 692));
 
     whiteBox(panel, QStringLiteral("shpNomeApp"), QRect(8, 6, 978, 114));
@@ -92,6 +96,38 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx)
     connect(site, &QPushButton::clicked, this,
             [this] { m_ctx.shell->open(QString::fromLatin1(kMakerWebAddress)); });
     connect(exit, &QPushButton::clicked, this, [this] { m_ctx.quit(); });
+    addBackupControls(panel);
+}
+
+void MainMenuScreen::addBackupControls(QWidget* panel) {
+    auto* open = makePictureButton(panel, QStringLiteral("btnBackup"),
+                                   art::buttonPicture(QSize(200, 26), QStringLiteral("BACKUP E RIPRISTINO")),
+                                   QRect(60, 650, 200, 26));
+    connect(open, &QPushButton::clicked, this, [this] { BackupScreen::open(m_ctx, this, m_backups); });
+
+    auto* status = new QLabel(panel);
+    status->setObjectName(QStringLiteral("lblBackup"));
+    status->setGeometry(560, 650, 200, 26);
+    status->setFont(QFont(QStringLiteral("Tahoma"), 9));
+    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* bar = new QProgressBar(panel);
+    bar->setObjectName(QStringLiteral("barBackup"));
+    bar->setGeometry(770, 654, 170, 18);
+    bar->setRange(0, 100);
+    status->hide();
+    bar->hide();
+    connect(&m_backups, &BackupRunner::started, this, [status, bar](BackupRunner::Job job) {
+        status->setText(job == BackupRunner::Job::Restore ? QStringLiteral("Ripristino in corso...")
+                                                          : QStringLiteral("Backup in corso..."));
+        bar->setValue(0);
+        status->show();
+        bar->show();
+    });
+    connect(&m_backups, &BackupRunner::progressed, bar, &QProgressBar::setValue);
+    connect(&m_backups, &BackupRunner::finished, this, [status, bar] {
+        status->hide();
+        bar->hide();
+    });
 }
 
 void MainMenuScreen::onClose() {

@@ -4,6 +4,7 @@
 #include "analysis/stats_screen.h"
 #include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
+#include "backup/backup_runner.h"
 #include "login/change_password_screen.h"
 #include "ui/data_folder_notice.h"
 #include "program/main_menu_screen.h"
@@ -16,10 +17,10 @@
 
 #include <QTimer>
 
-Program::Program(AppContext& ctx) : m_ctx(ctx) {
+Program::Program(AppContext& ctx) : m_ctx(ctx), m_backups(std::make_unique<BackupRunner>(ctx)) {
     ctx.screens = &m_screens;
     auto* login = new PasswordScreen(ctx);
-    auto* mainMenu = new MainMenuScreen(ctx);
+    auto* mainMenu = new MainMenuScreen(ctx, *m_backups);
     m_screens.add(login);
     m_screens.add(mainMenu);
     m_screens.add(new ChangePasswordScreen(ctx));
@@ -30,10 +31,13 @@ Program::Program(AppContext& ctx) : m_ctx(ctx) {
     m_screens.add(new SummarySelectionScreen(ctx));
     m_screens.add(new StatsScreen(ctx));
 
-    QObject::connect(login, &PasswordScreen::accepted, mainMenu, [&ctx, mainMenu] {
+    QObject::connect(login, &PasswordScreen::accepted, mainMenu, [this, &ctx, mainMenu] {
+        m_backups->atLogin(mainMenu);
         alerts::remindOnEntering(ctx, mainMenu);
     });
 }
+
+Program::~Program() = default;
 
 void Program::start() {
     m_screens.show(QStringLiteral("frmPassword"));

@@ -2,20 +2,27 @@
 
 #include "ui/screens.h"
 
+#include <memory>
+
+class BackupRunner;
 struct AppContext;
 
 // The running program: the area screens, created once in their fixed order.
 class Program {
 public:
     explicit Program(AppContext& ctx);
+    ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     // Shows the login screen, alone.
     void start();
     Screens& screens() { return m_screens; }
+    BackupRunner& backups() { return *m_backups; }
 
 private:
     AppContext& m_ctx;
+    // Outlives the screens; its destructor waits for a backup still running.
+    std::unique_ptr<BackupRunner> m_backups;
     Screens m_screens;
 };

@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-BrowseStep browseStep(Browse command, const QString& shown, int count) {
+BrowseStep browseStep(Browse command, const QString& shown, qint64 count) {
     const QString position = text::trimmed(shown);
     // Previous on the first record does nothing, even before the file is looked at.
     if (command == Browse::Previous && position == QLatin1String("1"))
         return {};
     if (count == 0)
         return {0, true, command == Browse::Next};
-    const int current = position.toInt(); // empty reads as 0: a new record
+    const qint64 current = position.toLongLong(); // empty reads as 0: a new record
     switch (command) {
     case Browse::First:
         return {1};
@@ -21,7 +21,7 @@ BrowseStep browseStep(Browse command, const QString& shown, int count) {
         return {current < count ? current + 1 : 0};
     case Browse::Previous:
         // A position beyond the end (the file was replaced meanwhile) steps back to the last.
-        return {current >= 3 ? std::min(current - 1, count) : 1};
+        return {current >= 3 ? std::min(current - 1, count) : qint64(1)};
     }
     return {};
 }

@@ -7,10 +7,10 @@
 enum class Browse { First, Previous, Next, Last };
 
 struct BrowseStep {
-    int position = 0;           // the record to show; 0 shows none
+    qint64 position = 0;        // the record to show; 0 shows none
     bool reportEmpty = false;   // "the file holds no record"
     bool clearPosition = false; // the position label is emptied
 };
 
 // `shown` is the position label's text: empty for a record not yet saved.
-BrowseStep browseStep(Browse command, const QString& shown, int count);
+BrowseStep browseStep(Browse command, const QString& shown, qint64 count);

@@ -6,47 +6,78 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
-#include <sys/file.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
 
 constexpr qint64 kScanBlockBytes = 4 * 1024 * 1024;
 
-// Holds the whole-file lock for one append.
-class AppendLock {
+int handleOf(QIODevice* device) {
+    auto* file = qobject_cast<QFile*>(device);
+    return file ? file->handle() : -1;
+}
+
+// Holds a lock on the whole file for one write (exclusive), or for measuring the file while no
+// write is under way (shared: readers do not hold one another up). POSIX record locks rather than
+// flock, which some network file systems keep local to one machine; open-file-description
+// locks where the kernel has them, so they belong to this open file and not to the process.
+class WriteLock {
 public:
-    explicit AppendLock(QIODevice* device) {
+    enum class Mode { Exclusive, Shared };
+
+    explicit WriteLock(QIODevice* device, Mode mode = Mode::Exclusive) : m_handle(handleOf(device)) {
 #ifdef Q_OS_UNIX
-        if (auto* file = qobject_cast<QFile*>(device)) {
-            m_handle = file->handle();
-            if (m_handle >= 0 && ::flock(m_handle, LOCK_EX) != 0)
-                throw RecordFileError("lock failed");
-        }
-#else
-        Q_UNUSED(device);
+        if (m_handle >= 0 && !take(mode == Mode::Exclusive ? F_WRLCK : F_RDLCK))
+            throw RecordFileError("lock failed");
 #endif
     }
-    ~AppendLock() {
+    ~WriteLock() {
 #ifdef Q_OS_UNIX
         if (m_handle >= 0)
-            ::flock(m_handle, LOCK_UN);
+            apply(m_command, F_UNLCK);
 #endif
     }
-    AppendLock(const AppendLock&) = delete;
-    AppendLock& operator=(const AppendLock&) = delete;
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
 
 private:
-    int m_handle = -1;
+#ifdef Q_OS_UNIX
+    bool apply(int command, short type) const {
+        struct flock lock {};
+        lock.l_type = type;
+        lock.l_whence = SEEK_SET; // l_start 0, l_len 0: the whole file, however it grows
+        int result;
+        do
+            result = ::fcntl(m_handle, command, &lock);
+        while (result != 0 && errno == EINTR);
+        return result == 0;
+    }
+    bool take(short type) {
+#ifdef F_OFD_SETLKW
+        m_command = F_OFD_SETLKW;
+        if (apply(m_command, type))
+            return true;
+        if (errno != EINVAL) // EINVAL: a kernel without open-file-description locks
+            return false;
+#endif
+        m_command = F_SETLKW;
+        return apply(m_command, type);
+    }
+    int m_command = F_SETLKW;
+#endif
+    int m_handle;
 };
 
 } // namespace
 
-RecordFile::RecordFile(const QString& path, int recordSize) : m_recordSize(recordSize) {
+RecordFile::RecordFile(const QString& path, int recordSize, Sync sync) : m_recordSize(recordSize), m_sync(sync) {
     auto file = std::make_unique<QFile>(path);
     if (QFileInfo(path).isDir())
         throw RecordFileError("path is a folder");
-    // Unbuffered: an append must reach the file before its lock is released.
+    // Unbuffered: a write must reach the file before its lock is released.
     if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw RecordFileError("cannot open or create");
     m_device = std::move(file);
@@ -63,20 +94,24 @@ RecordFile::~RecordFile() {
         m_device->close();
 }
 
-int RecordFile::count() const {
+qint64 RecordFile::count() const {
     if (!m_device)
         throw RecordFileError("file is closed");
     return countOf(m_device->size(), m_recordSize);
 }
 
-void RecordFile::seekTo(int position) {
-    if (!m_device->seek(static_cast<qint64>(position - 1) * m_recordSize))
+void RecordFile::seekTo(qint64 position) {
+    if (!m_device->seek((position - 1) * m_recordSize))
         throw RecordFileError("seek failed");
 }
 
-QByteArray RecordFile::readAt(int position) {
+void RecordFile::checkStored(qint64 position) const {
     if (position < 1 || position > count())
         throw RecordFileError("position out of range");
+}
+
+QByteArray RecordFile::readAt(qint64 position) {
+    checkStored(position);
     seekTo(position);
     QByteArray record = m_device->read(m_recordSize);
     if (record.size() != m_recordSize)
@@ -89,26 +124,48 @@ void RecordFile::writeRecord(QByteArrayView record) {
         throw RecordFileError("wrong record size");
     if (m_device->write(record.data(), record.size()) != record.size())
         throw RecordFileError("write failed");
+    syncToDisk();
 }
 
-void RecordFile::updateAt(int position, QByteArrayView record) {
-    if (position < 1)
-        throw RecordFileError("position out of range");
+void RecordFile::syncToDisk() {
+    if (m_sync == Sync::None)
+        return;
+#ifdef Q_OS_UNIX
+    // The file is unbuffered, so the record is already with the kernel; only the data needs
+    // to reach the disk, not the times.
+    const int handle = handleOf(m_device.get());
+    if (handle >= 0 && ::fdatasync(handle) != 0)
+        throw RecordFileError("sync failed");
+#endif
+}
+
+void RecordFile::updateAt(qint64 position, QByteArrayView record) {
+    updateIfUnchanged(position, record, [](QByteArrayView) { return true; });
+}
+
+bool RecordFile::updateIfUnchanged(qint64 position, QByteArrayView record,
+                                   const std::function<bool(QByteArrayView)>& unchanged) {
+    if (record.size() != m_recordSize)
+        throw RecordFileError("wrong record size");
+    WriteLock lock(m_device.get());
+    if (!unchanged(readAt(position)))
+        return false;
     seekTo(position);
     writeRecord(record);
+    return true;
 }
 
-int RecordFile::append(QByteArrayView record) {
-    AppendLock lock(m_device.get());
-    const int position = count() + 1;
+qint64 RecordFile::append(QByteArrayView record) {
+    WriteLock lock(m_device.get());
+    const qint64 position = count() + 1;
     seekTo(position);
     writeRecord(record);
     return position;
 }
 
-int RecordFile::appendAll(int count, const std::function<QByteArray(int)>& record) {
-    AppendLock lock(m_device.get());
-    const int first = RecordFile::count() + 1;
+qint64 RecordFile::appendAll(int count, const std::function<QByteArray(int)>& record) {
+    WriteLock lock(m_device.get());
+    const qint64 first = RecordFile::count() + 1;
     seekTo(first);
     constexpr qsizetype kBlockBytes = 1 << 20;
     QByteArray block;
@@ -124,6 +181,7 @@ int RecordFile::appendAll(int count, const std::function<QByteArray(int)>& recor
                 block.clear();
             }
         }
+        syncToDisk();
     } catch (const RecordFileError&) {
         // The records already written must not stay: other copies would see half an import.
         if (auto* file = qobject_cast<QFile*>(m_device.get()))
@@ -133,11 +191,20 @@ int RecordFile::appendAll(int count, const std::function<QByteArray(int)>& recor
     return first;
 }
 
+qint64 RecordFile::wholeRecordBytes(const QString& path, int recordSize) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw RecordFileError("cannot open");
+    WriteLock lock(&file, WriteLock::Mode::Shared);
+    const qint64 size = file.size();
+    return size - size % recordSize;
+}
+
 int RecordFile::scanBlockRecords() const {
     return std::max<int>(1, static_cast<int>(kScanBlockBytes / m_recordSize));
 }
 
-void RecordFile::readRecords(int first, int n, QByteArray& block) {
+void RecordFile::readRecords(qint64 first, int n, QByteArray& block) {
     seekTo(first);
     const qint64 want = static_cast<qint64>(n) * m_recordSize;
     block.resize(want);
@@ -150,12 +217,12 @@ void RecordFile::readRecords(int first, int n, QByteArray& block) {
     }
 }
 
-void RecordFile::scan(const std::function<bool(int, QByteArrayView)>& visit) {
-    const int total = count();
+void RecordFile::scan(const std::function<bool(qint64, QByteArrayView)>& visit) {
+    const qint64 total = count();
     const int perBlock = scanBlockRecords();
     QByteArray block;
-    for (int first = 1; first <= total; first += perBlock) {
-        const int n = std::min(perBlock, total - first + 1);
+    for (qint64 first = 1; first <= total; first += perBlock) {
+        const int n = static_cast<int>(std::min<qint64>(perBlock, total - first + 1));
         readRecords(first, n, block);
         for (int i = 0; i < n; ++i) {
             const QByteArrayView record(block.constData() + static_cast<qsizetype>(i) * m_recordSize,

@@ -184,12 +184,12 @@ void VehicleSearchScreen::handOver() {
     RowHandOver how;
     how.open = [this] { return std::make_unique<VehicleFile>(m_ctx.programDir); };
     how.rowOf = [](QByteArrayView record) { return vehicle_search::row(record); };
-    how.handOver = [](int, QByteArrayView) {}; // an unknown mark writes nothing
+    how.handOver = [](qint64, QByteArrayView) {}; // an unknown mark writes nothing
 
     if (mark == QLatin1String("autoparco")) {
         if (auto* card = qobject_cast<VehicleCardScreen*>(screen(QStringLiteral("frmAutoparco")))) {
             auto filled = std::make_shared<bool>(false);
-            how.handOver = [card, filled](int position, QByteArrayView record) {
+            how.handOver = [card, filled](qint64 position, QByteArrayView record) {
                 card->fillFields(F::decode(record), position);
                 *filled = true;
             };
@@ -201,7 +201,7 @@ void VehicleSearchScreen::handOver() {
         }
     } else if (mark == QLatin1String("costi")) {
         QWidget* costs = screen(QStringLiteral("frmCosti"));
-        how.handOver = [costs](int, QByteArrayView record) {
+        how.handOver = [costs](qint64, QByteArrayView record) {
             const auto value = [record](F::Field f) { return F::layout().decodeField(record, f); };
             // In this order, as the cost screen's own field rules may react to each.
             setControlText(costs, QStringLiteral("txtVeicolo"), value(F::Tipo));
@@ -213,7 +213,7 @@ void VehicleSearchScreen::handOver() {
         };
     } else if (mark == QLatin1String("riepspese")) {
         QWidget* selection = screen(QStringLiteral("frmMenuRiepSpese"));
-        how.handOver = [selection](int, QByteArrayView record) {
+        how.handOver = [selection](qint64, QByteArrayView record) {
             setControlText(selection, QStringLiteral("txtTipologia"), F::layout().decodeField(record, F::Targa));
         };
     }

@@ -60,9 +60,9 @@ void SlideshowDialog::step() {
             m_next = 0;
             m_position->setText(QStringLiteral("0"));
         } else {
-            m_next = text::trimmed(m_position->text()).toInt();
+            m_next = text::trimmed(m_position->text()).toLongLong();
         }
-        const int count = file.count();
+        const qint64 count = file.count();
         if (count == 0) {
             m_position->clear();
             file.close();

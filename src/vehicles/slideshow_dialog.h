@@ -28,5 +28,5 @@ private:
     QLabel* m_position = nullptr;
     QPushButton* m_step = nullptr;
     QTimer* m_timer = nullptr;
-    int m_next = 0;
+    qint64 m_next = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
+#include "ui/loaded_record_update.h"
 #include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_box.h"
@@ -331,7 +332,7 @@ void VehicleCardScreen::clearCard() {
     m_fields[F::Tipo]->setFocus();
 }
 
-void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, int position) {
+void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, qint64 position) {
     for (int i = 0; i < F::kDataFieldCount; ++i) {
         m_fields[i]->setText(text::trimmed(card.values[i]));
         m_fields[i]->setCursorPosition(0); // a long value shows its beginning
@@ -339,6 +340,7 @@ void VehicleCardScreen::fillFields(const TSchedaVeicolo& card, int position) {
     for (int i = F::kDataFieldCount; i < F::FieldCount; ++i)
         attachmentLabel(i)->setText(text::trimmed(card.values[i]));
     m_position->setText(QString::number(position));
+    m_loaded.remember(position, card.encode());
 }
 
 TSchedaVeicolo VehicleCardScreen::cardOnScreen() const {
@@ -428,7 +430,7 @@ void VehicleCardScreen::reportEmptyFile() {
     m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
 }
 
-void VehicleCardScreen::showRecordAt(VehicleFile& file, int position) {
+void VehicleCardScreen::showRecordAt(VehicleFile& file, qint64 position) {
     const TSchedaVeicolo card = file.cardAt(position);
     fillFields(card, position);
     file.close();
@@ -464,22 +466,16 @@ void VehicleCardScreen::save() {
         VehicleFile file(m_ctx.programDir);
         const QByteArray record = cardOnScreen().encode();
         const QString position = text::trimmed(m_position->text());
-        if (!position.isEmpty()) {
-            const int p = position.toInt();
-            file.updateAt(p, record);
-            m_position->setText(QString::number(p));
-            file.close();
-            const QString photoError = savePhoto();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kUpdated);
-            reportPhotoNotSaved(photoError);
-        } else {
-            const int p = file.append(record);
-            m_position->setText(QString::number(p));
-            file.close();
-            const QString photoError = savePhoto();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kAppended);
-            reportPhotoNotSaved(photoError);
-        }
+        const bool update = !position.isEmpty();
+        // 0: the user chose to keep the stored card, and the screen stays as it is.
+        const qint64 p = saveRecordOnScreen(*m_ctx.dialogs, this, file, position, record, m_loaded);
+        if (p == 0)
+            return;
+        m_position->setText(QString::number(p));
+        file.close();
+        const QString photoError = savePhoto();
+        m_ctx.dialogs->notice(this, NoticeKind::Information, update ? kUpdated : kAppended);
+        reportPhotoNotSaved(photoError);
     });
 }
 

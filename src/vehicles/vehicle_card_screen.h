@@ -2,6 +2,7 @@
 
 #include "ui/area_screen.h"
 #include "records/browse_step.h"
+#include "records/loaded_record.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QList>
@@ -25,7 +26,7 @@ public:
     void clearCard();
     // Fills the 32 fields and the six attachment labels, sets the position; the caller has
     // closed the file before the photo is loaded.
-    void fillFields(const TSchedaVeicolo& card, int position);
+    void fillFields(const TSchedaVeicolo& card, qint64 position);
     // The record as the screen holds it now (fields and attachment labels, trimmed).
     TSchedaVeicolo cardOnScreen() const;
 
@@ -60,7 +61,7 @@ private:
     void save();
     void duplicate();
 
-    void showRecordAt(class VehicleFile& file, int position);
+    void showRecordAt(class VehicleFile& file, qint64 position);
     void reportEmptyFile();
     void reportAccessFailure();
     template <class F> void guarded(F&& event);
@@ -74,4 +75,5 @@ private:
     QLabel* m_info = nullptr;
     QPushButton* m_focusSink = nullptr;
     QPointer<QWidget> m_calendar;
+    LoadedRecord m_loaded{TSchedaVeicolo::layout()};
 };

@@ -14,5 +14,5 @@ public:
     explicit VehicleFile(const QString& programDir)
         : RecordFile(pathIn(programDir), TSchedaVeicolo::kRecordSize) {}
 
-    TSchedaVeicolo cardAt(int position) { return TSchedaVeicolo::decode(readAt(position)); }
+    TSchedaVeicolo cardAt(qint64 position) { return TSchedaVeicolo::decode(readAt(position)); }
 };

@@ -172,10 +172,10 @@ private slots:
         };
         QList<int> handed;
         forEachRecordOfRow(file, QStringLiteral("Fiat  "), rowOf,
-                           [&](int position, QByteArrayView) { handed.append(position); });
+                           [&](qint64 position, QByteArrayView) { handed.append(position); });
         QCOMPARE(handed, (QList<int>{1, 3, 4}));
         handed.clear();
-        forEachRecordOfRow(file, QStringLiteral("fiat"), rowOf, [&](int position, QByteArrayView) {
+        forEachRecordOfRow(file, QStringLiteral("fiat"), rowOf, [&](qint64 position, QByteArrayView) {
             handed.append(position);
         });
         QVERIFY(handed.isEmpty()); // case counts

@@ -10,12 +10,14 @@
 #include <QFile>
 #include <QMouseEvent>
 
-AppHarness::AppHarness() {
+AppHarness::AppHarness() : AppHarness(QString()) {}
+
+AppHarness::AppHarness(const QString& programDir) {
     m_temp.setAutoRemove(true);
     QDir(m_temp.path()).mkpath(QStringLiteral("printed"));
     m_printing = std::make_unique<PdfPrinting>(m_temp.path() + QStringLiteral("/printed"));
     QDir(m_temp.path()).mkpath(QStringLiteral("program"));
-    m_ctx.programDir = m_temp.path() + QStringLiteral("/program/");
+    m_ctx.programDir = programDir.isEmpty() ? m_temp.path() + QStringLiteral("/program/") : programDir;
     m_ctx.settingsFile = m_temp.path() + QStringLiteral("/settings.ini");
     m_ctx.clock = &m_clock;
     m_ctx.dialogs = &m_dialogs;

@@ -18,6 +18,9 @@
 class AppHarness {
 public:
     AppHarness();
+    // A second copy of the program on another harness's program directory (dir()), as two
+    // copies share one folder.
+    explicit AppHarness(const QString& programDir);
     ~AppHarness();
 
     // The program directory, with a trailing separator. Write fixtures here before start().
@@ -60,6 +63,7 @@ public:
     RecordingShell& shell() { return m_shell; }
     PdfPrinting& printing() { return *m_printing; }
     AppContext& context() { return m_ctx; }
+    Program& program() { return *m_program; }
     int quitRequests() const { return m_quits; }
 
 private:
