@@ -153,7 +153,7 @@ private slots:
                  QStringList{"Il file Scadenze.ics con 5 scadenze da oggi in poi è stato salvato nella cartella del "
                              "programma.\r\n\r\nVuoi aprirlo ora con il calendario?"});
         QVERIFY(app.shell().targets.isEmpty());
-        const QByteArray golden = fixtures::readFile(QFINDTESTDATA("../data/calendar/scadenze.ics"));
+        const QByteArray golden = fixtures::readFile(QFINDTESTDATA("data/calendar/scadenze.ics"));
         if (written != golden)
             fixtures::writeFile(QDir::tempPath() + QStringLiteral("/scadenze-actual.ics"), written);
         QCOMPARE(written, golden);

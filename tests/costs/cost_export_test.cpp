@@ -129,7 +129,7 @@ private slots:
         exportAnswering(app, false);
         QCOMPARE(app.dialogs().texts(), (QStringList{kAskExport, kAskOpen}));
         const QByteArray want =
-            fixtures::readFile(QFINDTESTDATA(QStringLiteral("../data/exports/") + expected));
+            fixtures::readFile(QFINDTESTDATA(QStringLiteral("data/exports/") + expected));
         QVERIFY(!want.isEmpty());
         QCOMPARE(fixtures::readFile(app.path(kXls)), want);
         QVERIFY(QFileInfo::exists(CostFile::pathFor(app.dir(), QStringLiteral("2026"))));

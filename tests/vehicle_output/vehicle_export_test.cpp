@@ -74,7 +74,7 @@ TSchedaVeicolo richCard() {
 }
 
 QByteArray expectedFile(const QString& name) {
-    const QString path = QFINDTESTDATA(QStringLiteral("../data/exports/") + name);
+    const QString path = QFINDTESTDATA(QStringLiteral("data/exports/") + name);
     return fixtures::readFile(path);
 }
 
