@@ -31,7 +31,7 @@ void vehicles(const FuzzInput& in) {
     const QDate today(2026, 12, 10);
     for (deadlines::Kind kind : deadlines::kKinds) {
         rows.clear();
-        deadlines::collectDue(file, deadlines::setup(kind).field, today, rows);
+        deadlines::collectDue(file, kind, today, rows);
     }
     (void)deadlines::check(in.text(0), today);
     file.scan([](qint64, QByteArrayView record) {
