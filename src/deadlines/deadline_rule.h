@@ -49,8 +49,8 @@ struct Deadline {
 };
 // Visits, in file order and for each card in the order of `kinds`, every deadline that holds a
 // real date; blank and unreadable dates are passed over and the rest of the file is still
-// examined. Every reader of deadlines goes through here, so they all agree on what a date is.
-// Throws RecordFileError.
+// examined. The reminder and the calendar read through here, and the lists' parallel scan reads
+// each date with the same parser, so they all agree on what a date is. Throws RecordFileError.
 void scanDeadlines(RecordFile& file, std::span<const Kind> kinds, const std::function<void(const Deadline&)>& visit);
 
 // A card's field, trimmed; and its make and model joined by a blank, as the lists show them.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -38,6 +39,12 @@ std::vector<Block> blocksOf(const RecordFile& file, int total, qint64 blockBytes
     return blocks;
 }
 
+// Reads are one at a time, so helpers only pay off when the work on a block is not much shorter
+// than its read; when it is (a filter that keeps few records), the threads wait on each other
+// for every block and lose more than they save. The calling thread first works alone on this
+// many blocks and times them; helpers join when the work took at least half as long as the reads.
+constexpr std::size_t kProbeBlocks = 4;
+
 // The blocks are read in file order, one read at a time, each by the thread that then works on
 // it, so its bytes are still in that core's cache. The calling thread works too, and between
 // blocks hands the finished ones back in order.
@@ -56,9 +63,10 @@ public:
             t.join();
     }
 
-    void run(int workers) {
-        for (int i = 1; i < workers; ++i)
-            m_threads.emplace_back([this] { work(false); });
+    void run(int workers, Start start) {
+        m_helpers = workers - 1;
+        if (start == Start::AllAtOnce)
+            startHelpers();
         work(true);
         std::unique_lock<std::mutex> guard(m_lock);
         for (;;) {
@@ -72,9 +80,22 @@ public:
     }
 
 private:
+    using Clock = std::chrono::steady_clock;
+
+    void startHelpers() {
+        for (int i = 0; i < m_helpers; ++i)
+            m_threads.emplace_back([this] { work(false); });
+        m_helpers = 0;
+    }
+
     void work(bool calling) {
         QByteArray records;
+        std::size_t probed = 0;
+        Clock::duration reading{}, working{};
         for (;;) {
+            const bool probing = calling && m_helpers > 0 && probed < kProbeBlocks;
+            const Clock::time_point started = probing ? Clock::now() : Clock::time_point();
+            Clock::time_point read;
             std::size_t block = 0;
             {
                 std::lock_guard<std::mutex> reading(m_reading);
@@ -93,12 +114,20 @@ private:
                 std::lock_guard<std::mutex> guard(m_lock);
                 m_readDone = block + 1;
             }
+            if (probing)
+                read = Clock::now();
             try {
                 m_steps.work(block, m_blocks[block].first, records);
             } catch (...) {
                 // No more is read, so only the reads before this one are whole.
                 fail(m_blocks[block].dropFrom, std::current_exception());
                 return;
+            }
+            if (probing) {
+                reading += read - started;
+                working += Clock::now() - read;
+                if (++probed == kProbeBlocks && 2 * working >= reading)
+                    startHelpers();
             }
             std::unique_lock<std::mutex> guard(m_lock);
             m_finished[block] = true;
@@ -151,17 +180,18 @@ private:
     std::size_t m_failedBlock = SIZE_MAX;
     std::exception_ptr m_failure;
     bool m_stop = false;
+    int m_helpers = 0; // threads still to start; only the calling thread starts them
     std::vector<std::thread> m_threads;
 };
 
 } // namespace
 
-void run(RecordFile& file, const Steps& steps, int workers, qint64 blockBytes) {
+void run(RecordFile& file, const Steps& steps, int workers, qint64 blockBytes, Start start) {
     std::vector<Block> blocks = blocksOf(file, file.count(), blockBytes);
     steps.begin(blocks.size());
     const int threads = static_cast<int>(std::clamp<std::size_t>(std::size_t(std::max(1, workers)), 1, std::max<std::size_t>(1, blocks.size())));
     Pipeline pipeline(file, steps, std::move(blocks));
-    pipeline.run(threads);
+    pipeline.run(threads, start);
 }
 
 } // namespace parallel_scan

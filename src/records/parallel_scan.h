@@ -17,10 +17,15 @@
 // the same error. Memory: one block per thread plus the parts not yet handed back.
 namespace parallel_scan {
 
-// Small enough to stay in a core's cache between its read and its work.
-inline constexpr qint64 kBlockBytes = 256 * 1024;
+// Small enough to stay in a core's cache (L2) between its read and its work, large enough that
+// the hand-overs between threads stay few.
+inline constexpr qint64 kBlockBytes = 1024 * 1024;
 
 using parallel_work::defaultWorkers;
+
+// When the helper threads join: once the first blocks show that the work on a block takes
+// longer than reading it, or from the start (which tests use to exercise every hand-over).
+enum class Start { WhenWorthIt, AllAtOnce };
 
 struct Steps {
     // Called first, on the calling thread, with the number of blocks.
@@ -32,13 +37,14 @@ struct Steps {
 };
 
 // Throws RecordFileError (or whatever a step threw) after handing back the blocks before it.
-void run(RecordFile& file, const Steps& steps, int workers = defaultWorkers(), qint64 blockBytes = kBlockBytes);
+void run(RecordFile& file, const Steps& steps, int workers = defaultWorkers(), qint64 blockBytes = kBlockBytes,
+         Start start = Start::WhenWorthIt);
 
 // Every record visited into the part of its block on a worker; each part then taken, in file
 // order, on the calling thread.
 template <class Part, class Visit, class Take>
 void scanInOrder(RecordFile& file, Visit visit, Take take, int workers = defaultWorkers(),
-                 qint64 blockBytes = kBlockBytes) {
+                 qint64 blockBytes = kBlockBytes, Start start = Start::WhenWorthIt) {
     std::vector<Part> parts;
     const int size = file.recordSize();
     Steps steps;
@@ -53,18 +59,18 @@ void scanInOrder(RecordFile& file, Visit visit, Take take, int workers = default
         take(parts[block]);
         parts[block] = Part();
     };
-    run(file, steps, workers, blockBytes);
+    run(file, steps, workers, blockBytes, start);
 }
 
 // The common case: each record gives at most one item, appended to `out` in file order; the
 // items made before a failure stay in `out`.
 template <class Item, class Make>
 void collectInOrder(RecordFile& file, std::vector<Item>& out, Make make, int workers = defaultWorkers(),
-                    qint64 blockBytes = kBlockBytes) {
+                    qint64 blockBytes = kBlockBytes, Start start = Start::WhenWorthIt) {
     scanInOrder<std::vector<Item>>(
         file, [&](std::vector<Item>& part, int position, QByteArrayView record) { make(part, position, record); },
         [&](std::vector<Item>& part) { std::move(part.begin(), part.end(), std::back_inserter(out)); }, workers,
-        blockBytes);
+        blockBytes, start);
 }
 
 } // namespace parallel_scan

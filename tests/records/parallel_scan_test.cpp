@@ -5,9 +5,11 @@
 
 #include <QTest>
 
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -58,17 +60,22 @@ Outcome sequential(RecordFile& file) {
     return o;
 }
 
-Outcome parallel(RecordFile& file, int workers, qint64 blockBytes) {
+// Every hand-over is exercised when the helpers start at once; a slow step makes them join
+// after the calling thread's first blocks instead.
+Outcome parallel(RecordFile& file, int workers, qint64 blockBytes,
+                 parallel_scan::Start start = parallel_scan::Start::AllAtOnce, bool slowStep = false) {
     Outcome o;
     try {
         parallel_scan::collectInOrder(
             file, o.visited,
-            [](std::vector<int>& part, int position, QByteArrayView record) {
+            [slowStep](std::vector<int>& part, int position, QByteArrayView record) {
                 if (positionIn(record) != position)
                     throw std::logic_error("record out of place");
+                if (slowStep)
+                    std::this_thread::sleep_for(std::chrono::microseconds(20));
                 part.push_back(position);
             },
-            workers, blockBytes);
+            workers, blockBytes, start);
     } catch (const RecordFileError&) {
         o.failed = true;
     }
@@ -125,6 +132,17 @@ private slots:
                 QVERIFY2(got.failed, qPrintable(QStringLiteral("%1 workers").arg(workers)));
                 QCOMPARE(got.visited, expected.visited);
             }
+        }
+    }
+
+    // Helpers that join once the work proves slow, also when a read then fails.
+    void helpersJoiningLate_keepFileOrder() {
+        const QByteArray bytes = recordsOf(2500);
+        for (const qint64 failAt : {qint64(-1), qint64(2100) * kSize + 17}) {
+            const Outcome expected = sequential(*fileOf(bytes, failAt));
+            const Outcome got = parallel(*fileOf(bytes, failAt), 2, 16 * kSize, parallel_scan::Start::WhenWorthIt, true);
+            QCOMPARE(got.failed, expected.failed);
+            QCOMPARE(got.visited, expected.visited);
         }
     }
 
