@@ -93,6 +93,7 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, SummarySelectionScreen* se
     m_list = new ResultList(panel);
     m_list->setObjectName(QStringLiteral("lstRecords"));
     m_list->setGeometry(20, 136, 955, 420);
+    m_list->keepInView(ResultList::kWholeRow); // the amount ends each row
     new FindInList(ctx, m_list, m_findText, find, selection->lastSummarySearch(), this);
 
     auto* totals = new QWidget(panel);

@@ -30,11 +30,16 @@ void WidgetDialogs::message(QWidget* parent, const QString& text) {
 
 std::optional<QString> WidgetDialogs::input(QWidget* parent, const QString& caption,
                                             const QString& prompt, const QString& initial) {
-    bool ok = false;
-    QString value = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog box(parent);
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    // Narrow as its one field would make it, the window cut its own title ("Numero copie da
+    // st..."); the frame's icon and buttons take about 120 pixels beside the title.
+    box.setMinimumWidth(box.fontMetrics().horizontalAdvance(caption) + 120);
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return value;
+    return box.textValue();
 }
 
 QString WidgetDialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
