@@ -24,8 +24,11 @@ QAbstractButton* buttonReturnShouldPress(QObject* watched) {
     return qobject_cast<QToolButton*>(button);
 }
 
+// Unseen by design: no size, or placed outside its parent. (A control that a small window
+// merely cuts off is still there to be reached.)
 bool isSeen(const QWidget* w) {
-    return w->isVisible() && !w->size().isEmpty() && !w->visibleRegion().isEmpty();
+    const QWidget* parent = w->parentWidget();
+    return w->isVisible() && !w->size().isEmpty() && (!parent || parent->rect().intersects(w->geometry()));
 }
 
 bool takesTab(const QWidget* w, const QWidget* window) {
