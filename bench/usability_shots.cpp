@@ -124,7 +124,9 @@ int main(int argc, char* argv[]) {
         app.control<QComboBox>(QStringLiteral("frmMenuRiepSpese"), QString::fromLatin1(combo))
             ->setEditText(QString::fromLatin1(text));
     };
-    app.control<QLineEdit>(QStringLiteral("frmMenuRiepSpese"), QStringLiteral("txtAnno"))->setText("2014");
+    auto* year = app.control<QLineEdit>(QStringLiteral("frmMenuRiepSpese"), QStringLiteral("txtAnno"));
+    year->clear();
+    AppHarness::type(year, QStringLiteral("2014"));
     pick("txtGiornoInizio", "01");
     pick("txtMeseInizio", "Gennaio");
     pick("txtGiornoFine", "31");

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -35,8 +36,9 @@ std::optional<QString> WidgetDialogs::input(QWidget* parent, const QString& capt
     box.setLabelText(prompt);
     box.setTextValue(initial);
     // Narrow as its one field would make it, the window cut its own title ("Numero copie da
-    // st..."); the frame's icon and buttons take about 120 pixels beside the title.
-    box.setMinimumWidth(box.fontMetrics().horizontalAdvance(caption) + 120);
+    // st..."): the field widens the box to the title and the frame's icon and buttons beside it.
+    if (auto* field = box.findChild<QLineEdit*>())
+        field->setMinimumWidth(box.fontMetrics().horizontalAdvance(caption) + 120);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

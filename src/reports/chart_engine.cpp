@@ -370,6 +370,9 @@ void build(QChart* chart, const Content& c) {
     }
 
     chart->setAnimationOptions(QChart::NoAnimation);
+    // Axis numbers as the marks write them, thousands dots included.
+    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    chart->setLocalizeNumbers(true);
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
