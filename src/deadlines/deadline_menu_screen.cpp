@@ -66,7 +66,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
         const deadlines::ListSetup& s = deadlines::setup(kind);
         auto* b = makePictureButton(panel, QString::fromLatin1(s.menuButton),
                                     art::buttonPicture(QSize(330, 70), QString::fromLatin1(s.buttonWords), orange),
-                                    QRect(40, y, 330, 70));
+                                    QRect(40, y, 330, 70), QString::fromLatin1(s.buttonWords));
         connect(b, &QPushButton::clicked, this, [this, kind] { openList(kind); });
         y += 96;
     }
@@ -76,7 +76,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     auto* exportCalendar = makePictureButton(panel, QStringLiteral("btnEsportaCalendario"),
                                              art::buttonPicture(QSize(540, 70), QStringLiteral("ESPORTA CALENDARIO"),
                                                                 orange),
-                                             QRect(420, 438, 540, 70));
+                                             QRect(420, 438, 540, 70), QStringLiteral("Esporta calendario"));
     connect(exportCalendar, &QPushButton::clicked, this, [this] { calendar::exportFromMenu(m_ctx, this); });
     picture(panel, QStringLiteral("icoIstruzioni"),
             informationStrip(QSize(955, 60),
@@ -90,11 +90,11 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
 
     auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"),
                                     art::buttonPicture(QSize(110, 34), QStringLiteral("Guida"), orange),
-                                    QRect(20, 649, 110, 34));
+                                    QRect(20, 649, 110, 34), QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Deadlines); });
     auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"),
                                    art::buttonPicture(QSize(110, 34), QStringLiteral("Esci"), orange),
-                                   QRect(865, 649, 110, 34));
+                                   QRect(865, 649, 110, 34), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* hints = new StatusHints(screen_parts::statusLine(panel, QRect(146, 652, 703, 28)), this);
