@@ -65,7 +65,7 @@ bool KeyboardHabits::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->isWindow() == false && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+        if (w && !w->isWindow() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
             !isSeen(w))
             if (QWidget* next = nextSeenStop(w, reason == Qt::TabFocusReason))
                 next->setFocus(reason);
