@@ -205,7 +205,11 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdNuovo", [this] { clearCard(); });
     connectTool("cmdDuplica", [this] { duplicate(); });
     connectTool("cmdSalva", [this] { save(); });
-    connectTool("cmdTrova", [this] { (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco")))->present(); });
+    connectTool("cmdTrova", [this] {
+        const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64 position) { fillFields(card, position); },
+                               [this] { loadPhoto(); }}; // the photo once the file is closed
+        (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco"), sink))->present();
+    });
     connectTool("cmdPrimo", [this] { browse(Browse::First); });
     connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
     connectTool("cmdAvanti", [this] { browse(Browse::Next); });
