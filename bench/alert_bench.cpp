@@ -2,6 +2,7 @@
 // alone (all four kinds against one kind) and end to end (window shown and filled), plus the
 // calendar export of the same file.
 // Usage: alert_bench [cards] [runs]   (default 10000 cards, 7 runs; offscreen)
+#include "bench_application.h"
 #include "bench_timing.h"
 #include "vehicle_generator.h"
 
@@ -14,7 +15,6 @@
 #include "lists/result_list.h"
 #include "vehicles/vehicle_file.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -52,10 +52,7 @@ double medianMs(int runs, const std::function<void()>& prepare, const std::funct
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    bench::Application qapp(argc, argv);
     const int cards = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
 

@@ -3,6 +3,7 @@
 // filters, and the monthly statistics, each against one plain read of the same file in the
 // same run.
 // Usage: analysis_bench [entries] [runs]   (default 100000 entries, 5 runs; offscreen)
+#include "bench_application.h"
 #include "bench_timing.h"
 #include "cost_generator.h"
 
@@ -13,7 +14,6 @@
 #include "lists/result_list.h"
 #include "reports/chart_engine.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -39,10 +39,7 @@ void report(const char* what, double ms, double plainRead) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    bench::Application qapp(argc, argv);
     const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
 

@@ -1,6 +1,7 @@
 // A backup and a restore of a large data folder, run as the program runs them (on the worker
 // thread), with the user-interface thread's longest pause while they run.
 // Usage: backup_bench [cards entries]   (default 10000 cards with a photo each, 100000 entries)
+#include "bench_application.h"
 #include "app/app_context.h"
 #include "app/dialogs.h"
 #include "backup/backup_folder.h"
@@ -9,7 +10,6 @@
 #include "cost_generator.h"
 #include "vehicle_generator.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -92,9 +92,7 @@ public:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    bench::Application app(argc, argv);
     const int cards = argc > 2 ? std::atoi(argv[1]) : 10000;
     const int entries = argc > 2 ? std::atoi(argv[2]) : 100000;
 

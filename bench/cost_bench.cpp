@@ -3,6 +3,7 @@
 // the same file in the same run, with the peak memory they reach; then saving (append and
 // update in place) and browsing on the large year against the same actions on a new one.
 // Usage: cost_bench [entries] [runs]   (default 100000 entries, 9 runs; offscreen)
+#include "bench_application.h"
 #include "bench_timing.h"
 #include "cost_generator.h"
 
@@ -11,7 +12,6 @@
 #include "costs/cost_file.h"
 #include "lists/result_list.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -90,10 +90,7 @@ SaveTimes timeYear(AppHarness& app, const QString& year, int runs) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    bench::Application qapp(argc, argv);
     const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 9;
 

@@ -1,12 +1,12 @@
 // Times the cost export on a large year: opening the screen (grid filled and painted) and
 // writing the spreadsheet file.
 // Usage: export_bench [entries]   (default 100000; runs on the offscreen platform)
+#include "bench_application.h"
 #include "app/app_context.h"
 #include "costs/cost_export.h"
 #include "costs/cost_record.h"
 #include "vehicle_output/export_screen.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -88,9 +88,7 @@ QByteArray yearOf(int entries) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    bench::Application app(argc, argv);
     const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
 
     QTemporaryDir dir;

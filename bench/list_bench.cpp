@@ -3,6 +3,7 @@
 // each against one plain read of the same file in the same run; then a list of many rows
 // filled and searched with Trova.
 // Usage: list_bench [cards] [rows] [runs]   (default 10000 cards, 100000 rows, 7 runs; offscreen)
+#include "bench_application.h"
 #include "bench_timing.h"
 #include "vehicle_generator.h"
 
@@ -14,7 +15,6 @@
 #include "vehicle_output/vehicle_search_screen.h"
 #include "vehicles/vehicle_file.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -39,10 +39,7 @@ void report(const char* what, double ms, double plainRead) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    bench::Application qapp(argc, argv);
     const int cards = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int rowCount = argc > 2 ? std::atoi(argv[2]) : 100000;
     const int runs = argc > 3 ? std::atoi(argv[3]) : 7;

@@ -6,6 +6,7 @@
 // plain read of the same file. Medians, of the wall time and of the processor time (all our
 // threads; the sqlite3 process's own), which other work on a shared machine inflates less.
 // Usage: scan_bench [entries] [cards] [runs]   (default 100000, 10000, 7; offscreen)
+#include "bench_application.h"
 #include "bench_timing.h"
 #include "cost_generator.h"
 #include "vehicle_generator.h"
@@ -21,7 +22,6 @@
 #include "vehicle_output/vehicle_export.h"
 #include "vehicles/vehicle_file.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -178,10 +178,7 @@ void print(const std::vector<Line>& lines, double costRead, double costBlocks, d
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    bench::Application qapp(argc, argv);
     const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int cards = argc > 2 ? std::atoi(argv[2]) : 10000;
     const int runs = argc > 3 ? std::atoi(argv[3]) : 7;

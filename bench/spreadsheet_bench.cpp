@@ -3,6 +3,7 @@
 // Usage: spreadsheet_bench [entries] [rows] [--screenshot FILE]
 //   entries: cost entries exported (default 100000); rows: cards imported (default 10000).
 //   --screenshot: also saves a picture of the import preview with problems shown.
+#include "bench_application.h"
 #include "app/app_context.h"
 #include "costs/cost_rules.h"
 #include "import/csv_table.h"
@@ -15,7 +16,6 @@
 #include "cost_generator.h"
 #include "vehicle_generator.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -121,9 +121,7 @@ void screenshot(const QString& dir, const QString& picture) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    bench::Application app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString picture;
     if (const qsizetype at = args.indexOf(QStringLiteral("--screenshot")); at >= 0 && at + 1 < args.size()) {

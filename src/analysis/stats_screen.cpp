@@ -1,7 +1,7 @@
 #include "analysis/stats_screen.h"
 
 #include "analysis/monthly_costs.h"
-#include "ui/access_failure.h"
+#include "ui/shared_messages.h"
 #include "ui/return_chain.h"
 #include "ui/screen_parts.h"
 #include "costs/year_field.h"
@@ -93,10 +93,10 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     connect(m_open, &QPushButton::clicked, this, &StatsScreen::openYear);
 
     auto* help = makePictureButton(m_yearPanel, QStringLiteral("imgGuida"), art::glyph(QSize(24, 24), art::Glyph::Help),
-                                   QRect(925, 10, 24, 24));
+                                   QRect(925, 10, 24, 24), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
     auto* exit = makePictureButton(m_yearPanel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
-                                   QRect(955, 10, 24, 24));
+                                   QRect(955, 10, 24, 24), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_file = new QLabel(QStringLiteral("FilePath"), m_yearPanel);
@@ -145,7 +145,7 @@ void StatsScreen::buildChartPanel(QWidget* panel) {
                          "mandarlo in stampa."),
           QRect(24, 66, 900, 18), explanation, QColor(0x20, 0x20, 0x40));
     auto* help = makePictureButton(m_chartPanel, QStringLiteral("cmdGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                   QRect(945, 14, 29, 28));
+                                   QRect(945, 14, 29, 28), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
 
     QWidget* frame = box(m_chartPanel, QStringLiteral("shpSezione01"), QRect(22, 92, 951, 492), QColor(0xB0, 0xC4, 0xDE));
@@ -224,7 +224,7 @@ void StatsScreen::openYear() {
         m_chartPanel->show();
     } catch (const RecordFileError&) {
         // The year panel stays, so the user can try again or choose another year.
-        m_ctx.dialogs->notice(this, NoticeKind::Error, accessFailureText());
+        m_ctx.dialogs->notice(this, NoticeKind::Error, shared_messages::accessFailure());
         m_year->setFocus(Qt::OtherFocusReason);
     } catch (const std::exception&) {
         // A drawing failure leaves the screen as it is.

@@ -136,7 +136,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         },
         false);
     auto* pick = makePictureButton(panel, QStringLiteral("impCliente"), art::glyph(QSize(22, 22), art::Glyph::Find),
-                                   QRect(451, 187, 22, 22));
+                                   QRect(451, 187, 22, 22), QStringLiteral("Scegli un veicolo"));
     connect(pick, &QPushButton::clicked, this, [this] {
         const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64) {
             m_plate->setText(card[TSchedaVeicolo::Targa]);

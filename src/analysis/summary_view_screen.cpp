@@ -59,7 +59,7 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_plateTitle = textLabel(panel, QStringLiteral("titTipologia"), QStringLiteral("Tutte le targhe in archivio."),
                              QRect(211, 12, 410, 26), kMaroon, 12, true);
     auto* help = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                   QRect(946, 10, 29, 28));
+                                   QRect(946, 10, 29, 28), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::CostSummary); });
 
     textLabel(panel, QStringLiteral("lblRigo01"),

@@ -55,14 +55,14 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
 
     m_backupButton = makePictureButton(this, QStringLiteral("cmdBackup"),
                                        art::buttonPicture(QSize(190, 36), QStringLiteral("Esegui backup ora")),
-                                       QRect(20, 20, 190, 36));
+                                       QRect(20, 20, 190, 36), QStringLiteral("Esegui backup ora"));
     m_restoreButton = makePictureButton(this, QStringLiteral("cmdRipristina"),
                                         art::buttonPicture(QSize(190, 36), QStringLiteral("Ripristina")),
-                                        QRect(220, 20, 190, 36));
+                                        QRect(220, 20, 190, 36), QStringLiteral("Ripristina"));
     auto* helpButton = makePictureButton(this, QStringLiteral("cmdGuida"), art::glyph(QSize(40, 40), art::Glyph::Help),
-                                         QRect(752, 18, 40, 40));
+                                         QRect(752, 18, 40, 40), QStringLiteral("Guida"));
     auto* exitButton = makePictureButton(this, QStringLiteral("cmdEsci"), art::glyph(QSize(40, 40), art::Glyph::Exit),
-                                         QRect(800, 18, 40, 40));
+                                         QRect(800, 18, 40, 40), QStringLiteral("Esci"));
     hints->add(m_backupButton, QStringLiteral("Salva ora una copia di tutti i dati nella cartella Backup."));
     hints->add(m_restoreButton, QStringLiteral("Rimette i dati come erano al momento del backup scelto."));
     hints->add(helpButton, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));

@@ -1,6 +1,7 @@
 #include "calendar/calendar_export.h"
 
 #include "app/app_context.h"
+#include "ui/shared_messages.h"
 #include "calendar/deadline_calendar.h"
 #include "records/whole_file_save.h"
 #include "vehicles/vehicle_file.h"
@@ -11,10 +12,6 @@
 
 namespace calendar {
 namespace {
-
-const QString kAccessMessage = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 
 QString countText(int events) {
     return events == 1 ? QStringLiteral("1 scadenza") : QStringLiteral("%1 scadenze").arg(events);
@@ -30,7 +27,7 @@ void exportFromMenu(AppContext& ctx, QWidget* menu) {
         content = deadlineCalendar(vehicles, ctx.clock->now(), &events);
         vehicles.close();
     } catch (const RecordFileError&) {
-        ctx.dialogs->notice(menu, NoticeKind::Warning, kAccessMessage);
+        ctx.dialogs->notice(menu, NoticeKind::Warning, shared_messages::accessFailure());
         return;
     }
     const QString path = ctx.path(QLatin1String(kFileName));

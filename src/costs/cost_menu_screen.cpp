@@ -100,10 +100,10 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
 
     whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 626, 978, 56));
     auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(32, 32), art::Glyph::Help),
-                                    QRect(20, 638, 32, 32));
+                                    QRect(20, 638, 32, 32), QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
     auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(32, 32), art::Glyph::Exit),
-                                   QRect(942, 638, 32, 32));
+                                   QRect(942, 638, 32, 32), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -5,10 +5,10 @@
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
-#include "ui/loaded_record_update.h"
 #include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
+#include "ui/screen_parts.h"
 #include "ui/return_chain.h"
 #include "ui/status_hints.h"
 #include "costs/cost_export.h"
@@ -31,14 +31,9 @@ namespace {
 
 using C = TSchedaCosto;
 
-const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-    "privilegi di scrittura nella cartella di installazione del programma.");
 const QString kUnreadableAmount = QStringLiteral(
     "Attenzione: l'importo indicato non è un numero valido.\n\r\n\rPer poter salvare la scheda è necessario "
     "indicare l'importo in euro usando soltanto le cifre e la virgola dei decimali.");
-const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata salvata in archivio.");
 const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
@@ -78,6 +73,35 @@ const FieldPlace kPlaces[] = {
     {C::Note, "txtNote", "Note:", 250, Kind::Text, {24, 596, 740, 26}},
 };
 
+// In tool bar order.
+const RecordTool kTools[] = {
+    {"cmdNuovo", art::Glyph::New, nullptr, "Nuova scheda", "Prepara la schermata per la registrazione di una nuova scheda.",
+     Qt::CTRL | Qt::Key_N},
+    {"cmdSalva", art::Glyph::Save, nullptr, "Salva", "Salva la scheda corrente in archivio.", Qt::CTRL | Qt::Key_S},
+    {"cmdTrova", art::Glyph::Find, nullptr, "Trova", "Trova una scheda in archivio.", Qt::CTRL | Qt::Key_F},
+    {"cmdImporta", art::Glyph::Open, "IMPORTA VEICOLO", "Importa veicolo", "Importa i dati dal Parco Automezzi.", {},
+     14},
+    {"cmdStampa", art::Glyph::Print, nullptr, "Stampa", "Stampa la scheda corrente.", Qt::CTRL | Qt::Key_P, 14},
+    {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta in Excel",
+     "Esporta le schede in archivio in un file di Microsoft Excel."},
+    {"cmdPrimo", art::Glyph::First, nullptr, "Prima scheda", "Visualizza la prima scheda in archivio.",
+     Qt::CTRL | Qt::Key_Home, 14},
+    {"cmdIndietro", art::Glyph::Previous, nullptr, "Scheda precedente", "Visualizza la scheda precedente in archivio.",
+     Qt::Key_PageUp},
+    {nullptr, art::Glyph::Info, nullptr, nullptr, nullptr}, // the record number
+    {"cmdAvanti", art::Glyph::Next, nullptr, "Scheda successiva", "Visualizza la scheda successiva in archivio.",
+     Qt::Key_PageDown},
+    {"cmdUltimo", art::Glyph::Last, nullptr, "Ultima scheda", "Visualizza l'ultima scheda in archivio.",
+     Qt::CTRL | Qt::Key_End},
+    {"cmdSospese", art::Glyph::Unpaid, "DA SALDARE", "Da saldare", "Visualizza il riepilogo dei pagamenti da saldare.",
+     {}, 14},
+    {"cmdGuida", art::Glyph::Help, nullptr, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+     Qt::Key_F1, 14},
+    {"cmdEsci", art::Glyph::Exit, nullptr, "Esci", "Esci da questa schermata di lavoro.", Qt::Key_Escape},
+};
+
+const RecordToolBarPlace kToolBarPlace{QRect(10, 6, 975, 52), 20, QSize(150, 36), 8, 56, 62};
+
 struct RequiredCheck {
     C::Field field;
     const char* warning;
@@ -94,20 +118,11 @@ QString textOf(const QWidget* w) {
 } // namespace
 
 CostScreen::CostScreen(AppContext& ctx)
-    : AreaScreen(ctx, QStringLiteral("frmCosti"), QStringLiteral(" Vestrano 3.0 - Costi sostenuti"),
-                 Window::Maximised) {
+    : RecordScreen(ctx, QStringLiteral("frmCosti"), QStringLiteral(" Vestrano 3.0 - Costi sostenuti"), C::layout(),
+                   kAppended) {
     formats::applyProcessWide();
     QWidget* panel = centredPanel(QSize(995, 692));
-
-    m_info = new QLabel(kReady, panel);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(0, 662, 995, 30);
-    m_info->setAutoFillBackground(true);
-    m_info->setStyleSheet(QStringLiteral("QLabel { background-color: #6A5ACD; color: white; padding-left: 8px; }"));
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    m_hints = new StatusHints(m_info, this);
-    m_hints->addBackground(this);
-    m_hints->addBackground(panel);
+    buildStatusLine(panel, QRect(0, 662, 995, 30), QStringLiteral("#6A5ACD"), kReady);
 
     for (const char* name : {"lblFile", "lblData"}) {
         auto* label = new QLabel(panel);
@@ -121,67 +136,13 @@ CostScreen::CostScreen(AppContext& ctx)
 }
 
 QWidget* CostScreen::section(QWidget* panel, const QString& name, const QRect& r, QColor colour) {
-    auto* w = new QWidget(panel);
-    w->setObjectName(name);
-    w->setGeometry(r);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
+    QWidget* w = screen_parts::box(panel, name, r, colour);
     m_hints->addBackground(w);
     return w;
 }
 
 void CostScreen::buildToolbar(QWidget* panel) {
-    struct Tool {
-        const char* name;
-        art::Glyph glyph;
-        const char* words; // a wide button picture with words instead of a symbol
-        const char* hint;
-        int gapBefore;
-    };
-    const Tool tools[] = {
-        {"cmdNuovo", art::Glyph::New, nullptr, "Prepara la schermata per la registrazione di una nuova scheda.", 0},
-        {"cmdSalva", art::Glyph::Save, nullptr, "Salva la scheda corrente in archivio.", 0},
-        {"cmdTrova", art::Glyph::Find, nullptr, "Trova una scheda in archivio.", 0},
-        {"cmdImporta", art::Glyph::Open, "IMPORTA VEICOLO", "Importa i dati dal Parco Automezzi.", 14},
-        {"cmdStampa", art::Glyph::Print, nullptr, "Stampa la scheda corrente.", 14},
-        {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta le schede in archivio in un file di Microsoft Excel.", 0},
-        {"cmdPrimo", art::Glyph::First, nullptr, "Visualizza la prima scheda in archivio.", 14},
-        {"cmdIndietro", art::Glyph::Previous, nullptr, "Visualizza la scheda precedente in archivio.", 0},
-        {nullptr, art::Glyph::Info, nullptr, nullptr, 0}, // the record number
-        {"cmdAvanti", art::Glyph::Next, nullptr, "Visualizza la scheda successiva in archivio.", 0},
-        {"cmdUltimo", art::Glyph::Last, nullptr, "Visualizza l'ultima scheda in archivio.", 0},
-        {"cmdSospese", art::Glyph::Unpaid, "DA SALDARE", "Visualizza il riepilogo dei pagamenti da saldare.", 14},
-        {"cmdGuida", art::Glyph::Help, nullptr, "Visualizza la pagina della guida sensibile al contesto.", 14},
-        {"cmdEsci", art::Glyph::Exit, nullptr, "Esci da questa schermata di lavoro.", 0},
-    };
-    section(panel, QStringLiteral("shpToolbar"), QRect(10, 6, 975, 52));
-    int x = 20;
-    for (const Tool& t : tools) {
-        x += t.gapBefore;
-        if (!t.name) {
-            m_position = new QLabel(panel);
-            m_position->setObjectName(QStringLiteral("lblPosizione"));
-            m_position->setAlignment(Qt::AlignCenter);
-            m_position->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-            m_position->setGeometry(x, 14, 56, 36);
-            x += 62;
-            continue;
-        }
-        const bool wide = t.words != nullptr;
-        const QSize size = wide ? QSize(150, 36) : QSize(40, 40);
-        const QPixmap picture = wide ? art::buttonPicture(size, QString::fromLatin1(t.words))
-                                     : art::glyph(size, t.glyph);
-        auto* button = makePictureButton(panel, QString::fromLatin1(t.name), picture,
-                                         QRect(QPoint(x, wide ? 14 : 12), size));
-        m_hints->add(button, QString::fromUtf8(t.hint));
-        x += size.width() + 8;
-    }
-
-    const auto connectTool = [this](const char* name, auto slot) {
-        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
-    };
+    buildToolBar(panel, kToolBarPlace, kTools);
     connectTool("cmdNuovo", [this] { clearEntry(); });
     connectTool("cmdSalva", [this] { save(); });
     connectTool("cmdTrova", [this] { openList(new CostSearchScreen(m_ctx, this, QStringLiteral("Costi"), yearFile())); });
@@ -281,7 +242,7 @@ void CostScreen::buildSections(QWidget* panel) {
     // The toolbar is full: the import stands in the free corner of the people section.
     auto* importFile = makePictureButton(panel, QStringLiteral("cmdImportaFile"),
                                          art::buttonPicture(QSize(170, 36), QStringLiteral("Importa da file...")),
-                                         QRect(800, 500, 170, 36));
+                                         QRect(800, 500, 170, 36), QStringLiteral("Importa da file..."));
     m_hints->add(importFile, QStringLiteral("Importa da file i costi di un foglio di calcolo salvato come CSV."));
     connect(importFile, &QPushButton::clicked, this, [this] { csv_import::openForCosts(m_ctx, this, yearFile()); });
 }
@@ -355,38 +316,12 @@ TSchedaCosto CostScreen::entryOnScreen() const {
     return entry;
 }
 
-template <class F> void CostScreen::guarded(F&& event) {
-    try {
-        event();
-    } catch (const RecordFileError&) {
-        m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
-    }
+std::unique_ptr<RecordFile> CostScreen::openRecordFile() const {
+    return std::make_unique<CostFile>(yearFile());
 }
 
-void CostScreen::reportEmptyFile() {
-    m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
-}
-
-void CostScreen::showRecordAt(CostFile& file, qint64 position) {
-    const TSchedaCosto entry = file.entryAt(position);
-    file.close();
-    loadEntry(entry, position);
-}
-
-void CostScreen::browse(Browse command) {
-    guarded([this, command] {
-        CostFile file(yearFile());
-        const BrowseStep step = browseStep(command, m_position->text(), file.count());
-        if (step.clearPosition)
-            m_position->clear();
-        if (step.position > 0) {
-            showRecordAt(file, step.position);
-            return;
-        }
-        file.close();
-        if (step.reportEmpty)
-            reportEmptyFile();
-    });
+void CostScreen::showStoredRecord(const QByteArray& record, qint64 position) {
+    loadEntry(TSchedaCosto::decode(record), position);
 }
 
 bool CostScreen::checkBeforeSave() {
@@ -438,20 +373,7 @@ void CostScreen::save() {
         m_amount->setText(cost_rules::normaliseAmount(m_amount->text(), cost_rules::AmountForm::Save));
     if (!checkBeforeSave())
         return;
-    guarded([this] {
-        CostFile file(yearFile());
-        const TSchedaCosto entry = entryOnScreen();
-        const QString position = text::trimmed(m_position->text());
-        const QByteArray record = entry.encode();
-        const bool update = !position.isEmpty();
-        // 0: the user chose to keep the stored entry, and the screen stays as it is.
-        const qint64 p = saveRecordOnScreen(*m_ctx.dialogs, this, file, position, record, m_loaded);
-        if (p == 0)
-            return;
-        m_position->setText(QString::number(p));
-        file.close();
-        m_ctx.dialogs->notice(this, NoticeKind::Information, update ? kUpdated : kAppended);
-    });
+    tellStored(storeRecordOnScreen(entryOnScreen().encode()));
 }
 
 void CostScreen::openList(CostListScreen* list) {

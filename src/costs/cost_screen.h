@@ -1,9 +1,7 @@
 #pragma once
 
-#include "ui/area_screen.h"
+#include "ui/record_screen.h"
 #include "costs/cost_record.h"
-#include "records/browse_step.h"
-#include "records/loaded_record.h"
 
 #include <QList>
 
@@ -11,15 +9,13 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class StatusHints;
-class CostFile;
 class CostListScreen;
 struct TSchedaVeicolo;
 
 // frmCosti: one cost entry of the open year at a time, browsed and saved in the year file
 // named by lblFile. Other screens open a year through openYear() and hand it entries and
 // vehicles through loadEntry() and takeVehicle().
-class CostScreen : public AreaScreen {
+class CostScreen : public RecordScreen {
     Q_OBJECT
 public:
     explicit CostScreen(AppContext& ctx);
@@ -44,29 +40,24 @@ public:
 
 protected:
     void onShow() override;
+    std::unique_ptr<RecordFile> openRecordFile() const override;
+    void showStoredRecord(const QByteArray& record, qint64 position) override;
 
 private:
     void buildToolbar(QWidget* panel);
     void buildSections(QWidget* panel);
     QWidget* section(QWidget* panel, const QString& name, const QRect& r, QColor colour = Qt::white);
 
-    void browse(Browse command);
     void save();
     void importVehicle();
     // Shows a list of entries of the open year; a chosen entry comes up here.
     void openList(CostListScreen* list);
 
-    void showRecordAt(CostFile& file, qint64 position);
     bool checkBeforeSave();
-    void reportEmptyFile();
-    template <class F> void guarded(F&& event);
 
     QString fieldText(TSchedaCosto::Field f) const;
     void setFieldText(TSchedaCosto::Field f, const QString& text);
 
-    StatusHints* m_hints = nullptr;
-    QLabel* m_info = nullptr;
-    QLabel* m_position = nullptr;
     QLabel* m_year = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_file = nullptr;
@@ -77,5 +68,4 @@ private:
     QLineEdit* m_amount = nullptr;
     QCheckBox* m_paid = nullptr;
     QList<QWidget*> m_fields; // indexed by TSchedaCosto::Field; nullptr where no input field
-    LoadedRecord m_loaded{TSchedaCosto::layout()};
 };

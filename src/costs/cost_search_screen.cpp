@@ -1,6 +1,7 @@
 #include "costs/cost_search_screen.h"
 
 #include "app/app_context.h"
+#include "ui/shared_messages.h"
 #include "costs/cost_file.h"
 #include "costs/cost_list.h"
 #include "lists/criteria_panel.h"
@@ -13,10 +14,6 @@
 #include <QShowEvent>
 
 namespace {
-
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-    "privilegi di scrittura nella cartella di installazione del programma.");
 
 // In the order of cost_list::kSearchFields; shown two to a row.
 const std::array<criteria_panel::Criterion, 10> kCriteria = {{
@@ -99,7 +96,7 @@ void CostSearchScreen::search() {
         file.close();
     } catch (const RecordFileError&) {
         m_wait->hide();
-        m_ctx.dialogs->message(this, kAccessFailure);
+        m_ctx.dialogs->message(this, shared_messages::accessFailure());
         return;
     }
     m_list->setRows(std::move(rows));

@@ -1,7 +1,7 @@
 #include "deadlines/deadline_list_screen.h"
 
 #include "app/app_context.h"
-#include "ui/access_failure.h"
+#include "ui/shared_messages.h"
 #include "ui/screen_parts.h"
 #include "ui/artwork.h"
 #include "app/formats.h"
@@ -94,7 +94,7 @@ void DeadlineListScreen::fill() {
     if (complete)
         m_list->finishFill();
     else
-        m_ctx.dialogs->notice(this, NoticeKind::Error, accessFailureText());
+        m_ctx.dialogs->notice(this, NoticeKind::Error, shared_messages::accessFailure());
 }
 
 void DeadlineListScreen::print() {

@@ -66,7 +66,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
         const deadlines::ListSetup& s = deadlines::setup(kind);
         auto* b = makePictureButton(panel, QString::fromLatin1(s.menuButton),
                                     art::buttonPicture(QSize(330, 70), QString::fromLatin1(s.buttonWords), orange),
-                                    QRect(40, y, 330, 70));
+                                    QRect(40, y, 330, 70), QString::fromLatin1(s.buttonWords));
         connect(b, &QPushButton::clicked, this, [this, kind] { openList(kind); });
         y += 96;
     }
@@ -76,7 +76,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     auto* exportCalendar = makePictureButton(panel, QStringLiteral("btnEsportaCalendario"),
                                              art::buttonPicture(QSize(540, 70), QStringLiteral("ESPORTA CALENDARIO"),
                                                                 orange),
-                                             QRect(420, 438, 540, 70));
+                                             QRect(420, 438, 540, 70), QStringLiteral("Esporta calendario"));
     connect(exportCalendar, &QPushButton::clicked, this, [this] { calendar::exportFromMenu(m_ctx, this); });
     picture(panel, QStringLiteral("icoIstruzioni"),
             informationStrip(QSize(955, 60),
@@ -89,10 +89,10 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     memory->hide();
 
     auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                    QRect(20, 652, 29, 28));
+                                    QRect(20, 652, 29, 28), QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Deadlines); });
     auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
-                                   QRect(955, 655, 24, 24));
+                                   QRect(955, 655, 24, 24), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* hints = new StatusHints(screen_parts::statusLine(panel, QRect(64, 652, 876, 28)), this);

@@ -109,7 +109,8 @@ HelpScreen::HelpScreen(AppContext& ctx, QWidget* opener)
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* pdf = makePictureButton(this, QStringLiteral("imgPDF"), art::pdfIcon(QSize(34, 34)), QRect(22, 474, 34, 34));
+    auto* pdf = makePictureButton(this, QStringLiteral("imgPDF"), art::pdfIcon(QSize(34, 34)), QRect(22, 474, 34, 34),
+                                  QStringLiteral("Guida in formato PDF"));
     m_link = new LinkText(QStringLiteral("Visualizza guida in formato PDF"), this);
     m_link->setGeometry(64, 478, 360, 26);
     m_link->attachIcon(pdf);
@@ -147,7 +148,7 @@ AboutScreen::AboutScreen(AppContext& ctx, QWidget* opener)
                  art::aboutPicture(QSize(433, 390), QString::fromLatin1(help::kMakerName)), QRect(20, 74, 433, 390));
 
     auto* mail = makePictureButton(this, QStringLiteral("imgEmail"), art::envelopeIcon(QSize(34, 34)),
-                                   QRect(96, 470, 34, 34));
+                                   QRect(96, 470, 34, 34), QStringLiteral("Scrivi una e-mail"));
     m_link = new LinkText(QString::fromLatin1(help::kMakerEmail), this);
     m_link->setGeometry(138, 474, 260, 26);
     m_link->attachIcon(mail);
@@ -176,7 +177,7 @@ CreditsScreen::CreditsScreen(AppContext& ctx, QWidget* opener)
                  QRect(18, 14, 625, 380));
     // The dark blue link needs a light ground at the dark foot of the window.
     whiteBox(this, QRect(12, 408, 350, 42));
-    auto* web = makePictureButton(this, QStringLiteral("imgWeb"), art::globeIcon(QSize(30, 30)), QRect(18, 414, 30, 30));
+    auto* web = makePictureButton(this, QStringLiteral("imgWeb"), art::globeIcon(QSize(30, 30)), QRect(18, 414, 30, 30), QStringLiteral("Sito web"));
     m_link = new LinkText(QString::fromLatin1(help::kMakerWebAddress), this);
     m_link->setGeometry(56, 416, 300, 26);
     m_link->attachIcon(web);

@@ -4,7 +4,7 @@
 #include "import/import_preview_model.h"
 #include "records/record_file.h"
 #include "records/text_rules.h"
-#include "ui/access_failure.h"
+#include "ui/shared_messages.h"
 #include "ui/screen_parts.h"
 #include "vehicles/vehicle_file.h"
 
@@ -199,7 +199,7 @@ void ImportDialog::importRows() {
         file.close();
     } catch (const RecordFileError&) {
         m_ctx.dialogs->notice(this, NoticeKind::Error,
-                              accessFailureText() + QStringLiteral("\n\r\n\rNessuna riga è stata importata."));
+                              shared_messages::accessFailure() + QStringLiteral("\n\r\n\rNessuna riga è stata importata."));
         return;
     }
     m_ctx.dialogs->notice(this, NoticeKind::Information, addedMessage(count));

@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 QPushButton* makePictureButton(QWidget* parent, const QString& name, const QPixmap& picture,
-                               const QRect& geometry) {
+                               const QRect& geometry, const QString& accessibleName) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setFlat(true);
@@ -12,6 +12,7 @@ QPushButton* makePictureButton(QWidget* parent, const QString& name, const QPixm
     button->setGeometry(geometry);
     button->setIcon(QIcon(picture));
     button->setIconSize(geometry.size());
+    button->setAccessibleName(accessibleName);
     button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; background: transparent; }"));
     return button;
 }

@@ -118,17 +118,17 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
     auto* exportButton =
         makePictureButton(this, QStringLiteral("cmdEsporta"),
                           art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta archivio")),
-                          QRect(20, 20, 170, 36));
+                          QRect(20, 20, 170, 36), QStringLiteral("Esporta archivio"));
     auto* xlsxButton =
         makePictureButton(this, QStringLiteral("cmdEsportaXlsx"),
                           art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta in .xlsx")),
-                          QRect(200, 20, 170, 36));
+                          QRect(200, 20, 170, 36), QStringLiteral("Esporta in .xlsx"));
     auto* helpButton =
         makePictureButton(this, QStringLiteral("cmdGuida"),
-                          art::glyph(QSize(40, 40), art::Glyph::Help), QRect(752, 18, 40, 40));
+                          art::glyph(QSize(40, 40), art::Glyph::Help), QRect(752, 18, 40, 40), QStringLiteral("Guida"));
     auto* exitButton =
         makePictureButton(this, QStringLiteral("cmdEsci"),
-                          art::glyph(QSize(40, 40), art::Glyph::Exit), QRect(800, 18, 40, 40));
+                          art::glyph(QSize(40, 40), art::Glyph::Exit), QRect(800, 18, 40, 40), QStringLiteral("Esci"));
     hints->add(exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     hints->add(xlsxButton,
                QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));

@@ -1,6 +1,7 @@
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include "app/app_context.h"
+#include "ui/shared_messages.h"
 #include "ui/screen_parts.h"
 #include "app/formats.h"
 #include "lists/criteria_panel.h"
@@ -21,9 +22,6 @@ namespace {
 
 using F = TSchedaVeicolo;
 
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-    "privilegi di scrittura nella cartella di installazione del programma.");
 const QString kTitle = QStringLiteral("Riepilogo schede veicoli in archivio");
 
 // The criteria fields in table order, with their labels; shown two to a row.
@@ -162,7 +160,7 @@ void VehicleSearchScreen::search() {
     } catch (const RecordFileError&) {
         m_list->setRows(std::move(rows)); // what was found before the failure stays listed
         m_wait->hide();
-        m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
+        m_ctx.dialogs->notice(this, NoticeKind::Error, shared_messages::accessFailure());
         return;
     }
     m_list->setRows(std::move(rows));

@@ -88,7 +88,8 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* card)
         slot.name->setStyleSheet(QStringLiteral("QLineEdit { background: #E4E4E4; color: #404040; }"));
 
         auto* eraser = makePictureButton(panel, QStringLiteral("imgCancella") + n,
-                                         art::glyph(QSize(26, 26), art::Glyph::Eraser), QRect(410, y + 28, 26, 26));
+                                         art::glyph(QSize(26, 26), art::Glyph::Eraser), QRect(410, y + 28, 26, 26),
+                                         QStringLiteral("Cancella l'allegato ") + n);
         auto* browse = new QPushButton(QStringLiteral("Sfoglia..."), panel);
         browse->setObjectName(QStringLiteral("btnSfoglia") + n);
         browse->setGeometry(444, y + 27, 84, 28);

@@ -1,6 +1,7 @@
 #include "vehicles/slideshow_dialog.h"
 
 #include "app/app_context.h"
+#include "ui/shared_messages.h"
 #include "app/formats.h"
 #include "help/info_artwork.h"
 #include "ui/picture_box.h"
@@ -12,15 +13,6 @@
 #include <QShowEvent>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-
-const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-    "privilegi di scrittura nella cartella di installazione del programma.");
-
-} // namespace
 
 SlideshowDialog::SlideshowDialog(AppContext& ctx, QWidget* opener)
     : PhotoStage(ctx, opener, QStringLiteral("frmSlideshow_Automezzi"), QStringLiteral(" Slide Show Parco Automezzi")) {
@@ -67,7 +59,7 @@ void SlideshowDialog::step() {
             m_position->clear();
             file.close();
             m_timer->stop();
-            m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
+            m_ctx.dialogs->notice(this, NoticeKind::Information, shared_messages::emptyFile());
             close();
             return;
         }
@@ -85,7 +77,7 @@ void SlideshowDialog::step() {
     } catch (const RecordFileError&) {
         // One message, not one every few seconds behind it: the show ends here.
         m_timer->stop();
-        m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
+        m_ctx.dialogs->notice(this, NoticeKind::Error, shared_messages::accessFailure());
         close();
     }
 }

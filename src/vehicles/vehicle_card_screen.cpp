@@ -4,14 +4,13 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
-#include "ui/loaded_record_update.h"
 #include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_box.h"
 #include "ui/picture_button.h"
+#include "ui/screen_parts.h"
 #include "ui/return_chain.h"
 #include "ui/status_hints.h"
-#include "records/browse_step.h"
 #include "records/text_rules.h"
 #include "vehicles/attachments_dialog.h"
 #include "vehicles/card_field_behaviour.h"
@@ -33,11 +32,6 @@ namespace {
 
 using F = TSchedaVeicolo;
 
-const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccessFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-    "privilegi di scrittura nella cartella di installazione del programma.");
-const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kDuplicateNeedsStored = QStringLiteral(
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
@@ -104,35 +98,47 @@ const FieldPlace kPlaces[F::kDataFieldCount] = {
     {"Note:", 250, {70, 590, 908, 26}},
 };
 
-QWidget* box(QWidget* parent, const QRect& r, QColor colour, const QString& name = {}) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(name);
-    w->setGeometry(r);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-    return w;
-}
+// In tool bar order.
+const RecordTool kTools[] = {
+    {"cmdNuovo", art::Glyph::New, nullptr, "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda.",
+     Qt::CTRL | Qt::Key_N},
+    {"cmdDuplica", art::Glyph::Duplicate, nullptr, "Duplica la scheda",
+     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.", Qt::CTRL | Qt::Key_D},
+    {"cmdSalva", art::Glyph::Save, nullptr, "Salva", "Salva la scheda in archivio.", Qt::CTRL | Qt::Key_S},
+    {"cmdTrova", art::Glyph::Find, nullptr, "Trova", "Trova una scheda in archivio.", Qt::CTRL | Qt::Key_F},
+    {"cmdFile", art::Glyph::Attach, nullptr, "Allegati", "Allega file alla scheda."},
+    {"cmdAnteprima", art::Glyph::Preview, "Anteprima", "Anteprima di stampa",
+     "Visualizza l'anteprima di stampa della scheda."},
+    {"cmdStampa", art::Glyph::Print, "Stampa", "Stampa", "Stampa la scheda.", Qt::CTRL | Qt::Key_P},
+    {"cmdPrimo", art::Glyph::First, nullptr, "Prima scheda", "Visualizza la prima scheda in archivio.",
+     Qt::CTRL | Qt::Key_Home},
+    {"cmdIndietro", art::Glyph::Previous, nullptr, "Scheda precedente", "Visualizza la scheda precedente in archivio.",
+     Qt::Key_PageUp},
+    {nullptr, art::Glyph::Info, nullptr, nullptr, nullptr}, // the position number
+    {"cmdAvanti", art::Glyph::Next, nullptr, "Scheda successiva", "Visualizza la scheda successiva in archivio.",
+     Qt::Key_PageDown},
+    {"cmdUltimo", art::Glyph::Last, nullptr, "Ultima scheda", "Visualizza l'ultima scheda in archivio.",
+     Qt::CTRL | Qt::Key_End},
+    {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta in Excel", "Esporta archivio in Excel."},
+    {"cmdImportaFile", art::Glyph::Open, nullptr, "Importa da file CSV",
+     "Importa da file le schede di un foglio di calcolo salvato come CSV."},
+    {"cmdSlideshow", art::Glyph::Slideshow, nullptr, "Slide show", "Esegui lo slide show del parco automezzi."},
+    {"cmdGuida", art::Glyph::Help, nullptr, "Guida", "Visualizza la guida in linea.", Qt::Key_F1},
+    {"cmdEsci", art::Glyph::Exit, nullptr, "Esci", "Esci da questa schermata.", Qt::Key_Escape},
+};
+
+const RecordToolBarPlace kToolBarPlace{QRect(0, 6, 996, 52), 10, QSize(104, 36), 10, 50, 56};
 
 } // namespace
 
 VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
-    : AreaScreen(ctx, QStringLiteral("frmAutoparco"), QStringLiteral(" Vestrano 3.0 - Parco Automezzi"),
-                 Window::Maximised) {
+    : RecordScreen(ctx, QStringLiteral("frmAutoparco"), QStringLiteral(" Vestrano 3.0 - Parco Automezzi"),
+                   F::layout(), kAppended) {
     formats::applyProcessWide();
     setGradient(QColor(0x42, 0x7A, 0xA8));
     QWidget* panel = centredPanel(QSize(996, 692));
-
-    m_info = new QLabel(QStringLiteral("Pronto per registrare una nuova scheda..."), panel);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(0, 662, 996, 30);
-    m_info->setAutoFillBackground(true);
-    m_info->setStyleSheet(QStringLiteral("QLabel { background-color: #3030DD; color: white; padding-left: 8px; }"));
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    m_hints = new StatusHints(m_info, this);
-    m_hints->addBackground(this);
-    m_hints->addBackground(panel);
+    buildStatusLine(panel, QRect(0, 662, 996, 30), QStringLiteral("#3030DD"),
+                    QStringLiteral("Pronto per registrare una nuova scheda..."));
 
     buildToolbar(panel);
     buildPhotoArea(panel);
@@ -151,57 +157,7 @@ VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
 }
 
 void VehicleCardScreen::buildToolbar(QWidget* panel) {
-    struct Tool {
-        const char* name;
-        art::Glyph glyph;
-        const char* words; // a button picture with words instead of an icon
-        const char* hint;
-    };
-    const Tool tools[] = {
-        {"cmdNuovo", art::Glyph::New, nullptr, "Prepara la schermata per l'inserimento di una nuova scheda."},
-        {"cmdDuplica", art::Glyph::Duplicate, nullptr,
-         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-        {"cmdSalva", art::Glyph::Save, nullptr, "Salva la scheda in archivio."},
-        {"cmdTrova", art::Glyph::Find, nullptr, "Trova una scheda in archivio."},
-        {"cmdFile", art::Glyph::Attach, nullptr, "Allega file alla scheda."},
-        {"cmdAnteprima", art::Glyph::Preview, "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
-        {"cmdStampa", art::Glyph::Print, "Stampa", "Stampa la scheda."},
-        {"cmdPrimo", art::Glyph::First, nullptr, "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", art::Glyph::Previous, nullptr, "Visualizza la scheda precedente in archivio."},
-        {nullptr, art::Glyph::Info, nullptr, nullptr}, // the position number
-        {"cmdAvanti", art::Glyph::Next, nullptr, "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", art::Glyph::Last, nullptr, "Visualizza l'ultima scheda in archivio."},
-        {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta archivio in Excel."},
-        {"cmdImportaFile", art::Glyph::Open, nullptr, "Importa da file le schede di un foglio di calcolo salvato come CSV."},
-        {"cmdSlideshow", art::Glyph::Slideshow, nullptr, "Esegui lo slide show del parco automezzi."},
-        {"cmdGuida", art::Glyph::Help, nullptr, "Visualizza la guida in linea."},
-        {"cmdEsci", art::Glyph::Exit, nullptr, "Esci da questa schermata."},
-    };
-    m_hints->addBackground(box(panel, QRect(0, 6, 996, 52), Qt::white, QStringLiteral("shpToolbar")));
-    int x = 10;
-    for (const Tool& t : tools) {
-        if (!t.name) {
-            m_position = new QLabel(panel);
-            m_position->setObjectName(QStringLiteral("lblPosizione"));
-            m_position->setAlignment(Qt::AlignCenter);
-            m_position->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-            m_position->setGeometry(x, 14, 50, 36);
-            x += 56;
-            continue;
-        }
-        const bool wide = t.words != nullptr;
-        const QSize size = wide ? QSize(104, 36) : QSize(40, 40);
-        const QPixmap picture = wide ? art::buttonPicture(size, QString::fromLatin1(t.words))
-                                     : art::glyph(size, t.glyph);
-        auto* button = makePictureButton(panel, QString::fromLatin1(t.name), picture,
-                                         QRect(QPoint(x, wide ? 14 : 12), size));
-        m_hints->add(button, QString::fromUtf8(t.hint));
-        x += size.width() + (wide ? 10 : 8);
-    }
-
-    const auto connectTool = [this](const char* name, auto slot) {
-        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
-    };
+    buildToolBar(panel, kToolBarPlace, kTools);
     connectTool("cmdNuovo", [this] { clearCard(); });
     connectTool("cmdDuplica", [this] { duplicate(); });
     connectTool("cmdSalva", [this] { save(); });
@@ -242,13 +198,13 @@ void VehicleCardScreen::buildPhotoArea(QWidget* panel) {
 
     auto* load = makePictureButton(panel, QStringLiteral("btnCaricaFoto"),
                                    art::buttonPicture(QSize(120, 28), QStringLiteral("Carica foto")),
-                                   QRect(10, 246, 120, 28));
+                                   QRect(10, 246, 120, 28), QStringLiteral("Carica foto"));
     auto* saveAs = makePictureButton(panel, QStringLiteral("btnSalvaFoto"), art::glyph(QSize(28, 28), art::Glyph::Save),
-                                     QRect(200, 246, 28, 28));
+                                     QRect(200, 246, 28, 28), QStringLiteral("Salva la foto su disco"));
     auto* remove = makePictureButton(panel, QStringLiteral("btnCancFoto"), art::glyph(QSize(28, 28), art::Glyph::Eraser),
-                                     QRect(245, 246, 28, 28));
+                                     QRect(245, 246, 28, 28), QStringLiteral("Cancella la foto"));
     auto* zoom = makePictureButton(panel, QStringLiteral("btnZoomFoto"), art::glyph(QSize(28, 28), art::Glyph::Zoom),
-                                   QRect(290, 246, 28, 28));
+                                   QRect(290, 246, 28, 28), QStringLiteral("Foto nelle dimensioni reali"));
     m_hints->add(load, QStringLiteral("Carica una foto."));
     m_hints->add(saveAs, QStringLiteral("Salva la foto su disco."));
     m_hints->add(remove, QStringLiteral("Cancella la foto."));
@@ -262,8 +218,9 @@ void VehicleCardScreen::buildPhotoArea(QWidget* panel) {
 
 void VehicleCardScreen::buildFields(QWidget* panel) {
     // The pale blue boxes under the photo and behind the notes; the heading over the fields.
-    m_hints->addBackground(box(panel, QRect(10, 284, 308, 290), QColor(0xE0, 0xE9, 0xF1), QStringLiteral("shpAutista")));
-    m_hints->addBackground(box(panel, QRect(10, 582, 976, 42), QColor(0xE0, 0xE9, 0xF1), QStringLiteral("shpNote")));
+    const QColor paleBlue(0xE0, 0xE9, 0xF1);
+    m_hints->addBackground(screen_parts::box(panel, QStringLiteral("shpAutista"), QRect(10, 284, 308, 290), paleBlue));
+    m_hints->addBackground(screen_parts::box(panel, QStringLiteral("shpNote"), QRect(10, 582, 976, 42), paleBlue));
     auto* heading = new QLabel(panel);
     heading->setObjectName(QStringLiteral("imgScheda"));
     heading->setGeometry(330, 66, 656, 30);
@@ -418,43 +375,13 @@ void VehicleCardScreen::zoomPhoto() {
     dialog->present();
 }
 
-template <class F> void VehicleCardScreen::guarded(F&& event) {
-    try {
-        event();
-    } catch (const RecordFileError&) {
-        reportAccessFailure();
-    }
+std::unique_ptr<RecordFile> VehicleCardScreen::openRecordFile() const {
+    return std::make_unique<VehicleFile>(m_ctx.programDir);
 }
 
-void VehicleCardScreen::reportAccessFailure() {
-    m_ctx.dialogs->notice(this, NoticeKind::Error, kAccessFailure);
-}
-
-void VehicleCardScreen::reportEmptyFile() {
-    m_ctx.dialogs->notice(this, NoticeKind::Information, kEmptyFile);
-}
-
-void VehicleCardScreen::showRecordAt(VehicleFile& file, qint64 position) {
-    const TSchedaVeicolo card = file.cardAt(position);
-    fillFields(card, position);
-    file.close();
+void VehicleCardScreen::showStoredRecord(const QByteArray& record, qint64 position) {
+    fillFields(TSchedaVeicolo::decode(record), position);
     loadPhoto();
-}
-
-void VehicleCardScreen::browse(Browse command) {
-    guarded([this, command] {
-        VehicleFile file(m_ctx.programDir);
-        const BrowseStep step = browseStep(command, m_position->text(), file.count());
-        if (step.clearPosition)
-            m_position->clear();
-        if (step.position > 0) {
-            showRecordAt(file, step.position);
-            return;
-        }
-        file.close();
-        if (step.reportEmpty)
-            reportEmptyFile();
-    });
 }
 
 void VehicleCardScreen::save() {
@@ -466,21 +393,12 @@ void VehicleCardScreen::save() {
             return;
         }
     }
-    guarded([this] {
-        VehicleFile file(m_ctx.programDir);
-        const QByteArray record = cardOnScreen().encode();
-        const QString position = text::trimmed(m_position->text());
-        const bool update = !position.isEmpty();
-        // 0: the user chose to keep the stored card, and the screen stays as it is.
-        const qint64 p = saveRecordOnScreen(*m_ctx.dialogs, this, file, position, record, m_loaded);
-        if (p == 0)
-            return;
-        m_position->setText(QString::number(p));
-        file.close();
-        const QString photoError = savePhoto();
-        m_ctx.dialogs->notice(this, NoticeKind::Information, update ? kUpdated : kAppended);
-        reportPhotoNotSaved(photoError);
-    });
+    const Stored stored = storeRecordOnScreen(cardOnScreen().encode());
+    if (stored == Stored::Nothing)
+        return;
+    const QString photoError = savePhoto();
+    tellStored(stored);
+    reportPhotoNotSaved(photoError);
 }
 
 void VehicleCardScreen::duplicate() {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/area_screen.h"
-#include "records/browse_step.h"
-#include "records/loaded_record.h"
+#include "ui/record_screen.h"
 #include "vehicles/vehicle_record.h"
 
 #include <QList>
@@ -13,11 +11,10 @@ class QLabel;
 class PictureBox;
 class QLineEdit;
 class QPushButton;
-class StatusHints;
 
 // frmAutoparco: one vehicle card at a time, browsed, saved and duplicated in
 // Parco_Automezzi.pro. Other screens reach its controls by name.
-class VehicleCardScreen : public AreaScreen {
+class VehicleCardScreen : public RecordScreen {
     Q_OBJECT
 public:
     explicit VehicleCardScreen(AppContext& ctx);
@@ -44,6 +41,8 @@ public:
 
 protected:
     void onShow() override;
+    std::unique_ptr<RecordFile> openRecordFile() const override;
+    void showStoredRecord(const QByteArray& record, qint64 position) override;
 
 private:
     void buildToolbar(QWidget* panel);
@@ -57,23 +56,13 @@ private:
     void savePhotoCopy();
     void zoomPhoto();
 
-    void browse(Browse command);
     void save();
     void duplicate();
 
-    void showRecordAt(class VehicleFile& file, qint64 position);
-    void reportEmptyFile();
-    void reportAccessFailure();
-    template <class F> void guarded(F&& event);
-
-    StatusHints* m_hints = nullptr;
     QList<QLineEdit*> m_fields;
     QList<QLabel*> m_attachments;
-    QLabel* m_position = nullptr;
     PictureBox* m_photo = nullptr;
     PictureBox* m_placeholder = nullptr;
-    QLabel* m_info = nullptr;
     QPushButton* m_focusSink = nullptr;
     QPointer<QWidget> m_calendar;
-    LoadedRecord m_loaded{TSchedaVeicolo::layout()};
 };

@@ -17,7 +17,6 @@ namespace {
 using C = TSchedaCosto;
 const QString kMenu = QStringLiteral("frmMenuCosti");
 const QString kCosts = QStringLiteral("frmCosti");
-const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kAccess = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
     "di scrittura nella cartella di installazione del programma.");
@@ -153,54 +152,6 @@ private slots:
         app.openArea(kMenu);
         AppHarness::click(app.control(kMenu, QStringLiteral("imgEsci")));
         QCOMPARE(app.visibleScreens(), QStringList{QStringLiteral("frmAvvio")});
-    }
-
-    void navigate_data() {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<QString>("startAt");
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("positionAfter");
-        QTest::addColumn<QStringList>("prompts");
-        const QStringList none;
-        const QStringList empty{kEmptyFile};
-        QTest::newRow("first, no file") << -1 << "" << "cmdPrimo" << "" << empty;
-        QTest::newRow("first, empty file") << 0 << "" << "cmdPrimo" << "" << empty;
-        QTest::newRow("last, empty file") << 0 << "" << "cmdUltimo" << "" << empty;
-        QTest::newRow("next, empty file, empties the number") << 0 << "4" << "cmdAvanti" << "" << empty;
-        QTest::newRow("previous, empty file") << 0 << "" << "cmdIndietro" << "" << empty;
-        QTest::newRow("previous from 1, empty file: silent") << 0 << "1" << "cmdIndietro" << "1" << none;
-        QTest::newRow("first of three") << 3 << "2" << "cmdPrimo" << "1" << none;
-        QTest::newRow("last of three") << 3 << "" << "cmdUltimo" << "3" << none;
-        QTest::newRow("next from new") << 3 << "" << "cmdAvanti" << "1" << none;
-        QTest::newRow("next from 1") << 3 << "1" << "cmdAvanti" << "2" << none;
-        QTest::newRow("next on the last") << 3 << "3" << "cmdAvanti" << "3" << none;
-        QTest::newRow("previous on the first") << 3 << "1" << "cmdIndietro" << "1" << none;
-        QTest::newRow("previous from new") << 3 << "" << "cmdIndietro" << "1" << none;
-        QTest::newRow("previous from 2") << 3 << "2" << "cmdIndietro" << "1" << none;
-        QTest::newRow("previous from 3") << 3 << "3" << "cmdIndietro" << "2" << none;
-    }
-    void navigate() {
-        QFETCH(int, records);
-        QFETCH(QString, startAt);
-        QFETCH(QString, command);
-        QFETCH(QString, positionAfter);
-        QFETCH(QStringList, prompts);
-        AppHarness app;
-        QList<TSchedaCosto> entries;
-        for (int i = 1; i <= records; ++i)
-            entries.append(fixtures::costEntry(QString::number(i)));
-        if (records >= 0)
-            fixtures::writeCosts(yearPath(app, QStringLiteral("2014")), entries);
-        openYear(app, QStringLiteral("2014"));
-        app.control<QLabel>(kCosts, QStringLiteral("lblPosizione"))->setText(startAt);
-        set(app, QStringLiteral("txtMarca"), QStringLiteral("on screen"));
-        click(app, command);
-        QCOMPARE(position(app), positionAfter);
-        QCOMPARE(app.dialogs().texts(), prompts);
-        QVERIFY(QFile::exists(yearPath(app, QStringLiteral("2014"))));
-        const bool loaded = positionAfter != startAt && !positionAfter.isEmpty();
-        QCOMPARE(text(app, QStringLiteral("txtMarca")),
-                 loaded ? QStringLiteral("Marca ") + positionAfter : QStringLiteral("on screen"));
     }
 
     void load_setsEveryFieldAndThePaidBoxOnlyForItsTwoValues_data() {
@@ -357,26 +308,6 @@ private slots:
         control(app, QStringLiteral("txtMese"))->setFocus();
         control(app, QStringLiteral("txtLuogo"))->setFocus();
         QCOMPARE(text(app, QStringLiteral("txtMese")), QString());
-    }
-
-    void accessFailure_showsTheMessageAndWritesNothing_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("first") << "cmdPrimo";
-        QTest::newRow("last") << "cmdUltimo";
-        QTest::newRow("next") << "cmdAvanti";
-        QTest::newRow("previous") << "cmdIndietro";
-        QTest::newRow("save") << "cmdSalva";
-    }
-    void accessFailure_showsTheMessageAndWritesNothing() {
-        QFETCH(QString, command);
-        AppHarness app;
-        QDir().mkpath(yearPath(app, QStringLiteral("2014"))); // a folder where the file should be
-        openYear(app, QStringLiteral("2014"));
-        fillValidEntry(app);
-        click(app, command);
-        QCOMPARE(app.dialogs().prompts(), (QList<Prompt>{prompt("error", kAccess)}));
-        QCOMPARE(position(app), QString());
-        QVERIFY(QFileInfo(yearPath(app, QStringLiteral("2014"))).isDir());
     }
 
     void clear_emptiesEverythingButTheYear() {

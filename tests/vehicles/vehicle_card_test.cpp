@@ -10,7 +10,6 @@ namespace {
 
 using F = TSchedaVeicolo;
 const QString kCard = QStringLiteral("frmAutoparco");
-const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kAccess = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
     "di scrittura nella cartella di installazione del programma.");
@@ -49,64 +48,6 @@ private slots:
         QCOMPARE(layout.field(F::Desc03).offset, 3119);
         QCOMPARE(F::controlName(F::KW), QStringLiteral("txtKW"));
         QCOMPARE(F::controlName(F::File02), QStringLiteral("lblFile02"));
-    }
-
-    void browse_data() {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<QString>("startAt"); // lblPosizione before the command
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("positionAfter");
-        QTest::addColumn<QStringList>("prompts");
-        const QStringList none;
-        const QStringList empty{kEmptyFile};
-        QTest::newRow("first, empty file") << 0 << "" << "cmdPrimo" << "" << empty;
-        QTest::newRow("last, empty file") << 0 << "" << "cmdUltimo" << "" << empty;
-        QTest::newRow("next, empty file") << 0 << "" << "cmdAvanti" << "" << empty;
-        QTest::newRow("previous, empty file") << 0 << "" << "cmdIndietro" << "" << empty;
-        QTest::newRow("first of one") << 1 << "" << "cmdPrimo" << "1" << none;
-        QTest::newRow("next from new, one") << 1 << "" << "cmdAvanti" << "1" << none;
-        QTest::newRow("previous from new, one") << 1 << "" << "cmdIndietro" << "1" << none;
-        QTest::newRow("next on the last, one") << 1 << "1" << "cmdAvanti" << "1" << none;
-        QTest::newRow("previous on the first, one") << 1 << "1" << "cmdIndietro" << "1" << none;
-        QTest::newRow("last of three") << 3 << "" << "cmdUltimo" << "3" << none;
-        QTest::newRow("next from 1 of three") << 3 << "1" << "cmdAvanti" << "2" << none;
-        QTest::newRow("next on the last of three") << 3 << "3" << "cmdAvanti" << "3" << none;
-        QTest::newRow("previous from 3") << 3 << "3" << "cmdIndietro" << "2" << none;
-        QTest::newRow("previous from 2") << 3 << "2" << "cmdIndietro" << "1" << none;
-        QTest::newRow("previous from new, three") << 3 << "" << "cmdIndietro" << "1" << none;
-    }
-    void browse() {
-        QFETCH(int, records);
-        QFETCH(QString, startAt);
-        QFETCH(QString, command);
-        QFETCH(QString, positionAfter);
-        QFETCH(QStringList, prompts);
-        AppHarness app;
-        QList<F> cards;
-        for (int i = 1; i <= records; ++i)
-            cards.append(fixtures::vehicle(QString::number(i)));
-        if (records > 0)
-            fixtures::writeVehicles(app.dir(), cards);
-        app.openArea(kCard);
-        if (!startAt.isEmpty()) { // bring card `startAt` onto the screen first
-            clickTool(app, QStringLiteral("cmdPrimo"));
-            for (int i = 1; i < startAt.toInt(); ++i)
-                clickTool(app, QStringLiteral("cmdAvanti"));
-            QCOMPARE(position(app), startAt);
-        }
-        setField(app, F::Note, QStringLiteral("typed"));
-        clickTool(app, command);
-        QCOMPARE(position(app), positionAfter);
-        QCOMPARE(app.dialogs().texts(), prompts);
-        QVERIFY(QFile::exists(VehicleFile::pathIn(app.dir()))); // looking creates the file
-        if (positionAfter.isEmpty()) {
-            QCOMPARE(fieldText(app, F::Tipo), QString());
-        } else if (positionAfter != startAt) {
-            QCOMPARE(fieldText(app, F::Tipo), QStringLiteral("Auto ") + positionAfter);
-            QCOMPARE(fieldText(app, F::Note), QString());
-        } else {
-            QCOMPARE(fieldText(app, F::Note), QStringLiteral("typed")); // nothing was read
-        }
     }
 
     void fill_setsAttachmentsAndTrims() {
@@ -221,26 +162,6 @@ private slots:
         QCOMPARE(stored[10][F::Tipo], QStringLiteral("Auto 4"));
         QCOMPARE(stored[10][F::File01], QString());
         QCOMPARE(stored[3][F::File01], QStringLiteral("a.pdf"));
-    }
-
-    void unreachableFile_showsAccessMessage_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("first") << "cmdPrimo";
-        QTest::newRow("next") << "cmdAvanti";
-        QTest::newRow("save") << "cmdSalva";
-    }
-    void unreachableFile_showsAccessMessage() {
-        QFETCH(QString, command);
-        AppHarness app;
-        QDir().mkpath(VehicleFile::pathIn(app.dir())); // the file's place is taken: cannot open
-        app.openArea(kCard);
-        for (F::Field f : {F::Tipo, F::Marca, F::Modello, F::Targa})
-            setField(app, f, QStringLiteral("x"));
-        clickTool(app, command);
-        QCOMPARE(app.dialogs().texts(), QStringList{kAccess});
-        QCOMPARE(app.dialogs().prompts().first().kind, QStringLiteral("error"));
-        QCOMPARE(fieldText(app, F::Tipo), QStringLiteral("x"));
-        QVERIFY(QFileInfo(VehicleFile::pathIn(app.dir())).isDir());
     }
 
     void comingBack_showsAnEmptyNewCard() {
