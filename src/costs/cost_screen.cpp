@@ -73,8 +73,8 @@ const FieldPlace kPlaces[] = {
     {C::Note, "txtNote", "Note:", 250, Kind::Text, {24, 596, 740, 26}},
 };
 
-// In tool bar order.
-const RecordTool kTools[] = {
+// Before the browse group.
+const RecordTool kToolsBefore[] = {
     {"cmdNuovo", art::Glyph::New, nullptr, "Nuova scheda", "Prepara la schermata per la registrazione di una nuova scheda.",
      Qt::CTRL | Qt::Key_N},
     {"cmdSalva", art::Glyph::Save, nullptr, "Salva", "Salva la scheda corrente in archivio.", Qt::CTRL | Qt::Key_S},
@@ -84,15 +84,10 @@ const RecordTool kTools[] = {
     {"cmdStampa", art::Glyph::Print, nullptr, "Stampa", "Stampa la scheda corrente.", Qt::CTRL | Qt::Key_P, 14},
     {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta in Excel",
      "Esporta le schede in archivio in un file di Microsoft Excel."},
-    {"cmdPrimo", art::Glyph::First, nullptr, "Prima scheda", "Visualizza la prima scheda in archivio.",
-     Qt::CTRL | Qt::Key_Home, 14},
-    {"cmdIndietro", art::Glyph::Previous, nullptr, "Scheda precedente", "Visualizza la scheda precedente in archivio.",
-     Qt::Key_PageUp},
-    {nullptr, art::Glyph::Info, nullptr, nullptr, nullptr}, // the record number
-    {"cmdAvanti", art::Glyph::Next, nullptr, "Scheda successiva", "Visualizza la scheda successiva in archivio.",
-     Qt::Key_PageDown},
-    {"cmdUltimo", art::Glyph::Last, nullptr, "Ultima scheda", "Visualizza l'ultima scheda in archivio.",
-     Qt::CTRL | Qt::Key_End},
+};
+
+// After the browse group.
+const RecordTool kToolsAfter[] = {
     {"cmdSospese", art::Glyph::Unpaid, "DA SALDARE", "Da saldare", "Visualizza il riepilogo dei pagamenti da saldare.",
      {}, 14},
     {"cmdGuida", art::Glyph::Help, nullptr, "Guida", "Visualizza la pagina della guida sensibile al contesto.",
@@ -142,7 +137,7 @@ QWidget* CostScreen::section(QWidget* panel, const QString& name, const QRect& r
 }
 
 void CostScreen::buildToolbar(QWidget* panel) {
-    buildToolBar(panel, kToolBarPlace, kTools);
+    buildToolBar(panel, kToolBarPlace, {kToolsBefore, 14, kToolsAfter});
     connectTool("cmdNuovo", [this] { clearEntry(); });
     connectTool("cmdSalva", [this] { save(); });
     connectTool("cmdTrova", [this] { openList(new CostSearchScreen(m_ctx, this, QStringLiteral("Costi"), yearFile())); });
@@ -150,12 +145,7 @@ void CostScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdImporta", [this] { importVehicle(); });
     connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this, yearFile()); });
     connectTool("cmdStampa", [this] { cost_printout::print(m_ctx, this, entryOnScreen()); });
-    connectTool("cmdPrimo", [this] { browse(Browse::First); });
-    connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
-    connectTool("cmdAvanti", [this] { browse(Browse::Next); });
-    connectTool("cmdUltimo", [this] { browse(Browse::Last); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
-    connectTool("cmdEsci", [this] { close(); });
 }
 
 void CostScreen::buildSections(QWidget* panel) {

@@ -14,6 +14,13 @@ QString paragraphs(std::initializer_list<const char*> parts) {
     return out.join(QStringLiteral("\r\n\r\n"));
 }
 
+// The same tool bar keys on the vehicle card and the cost screen.
+const char* const kRecordKeys =
+    "I pulsanti della barra in alto si possono usare anche dalla tastiera: Ctrl+N per una nuova scheda, Ctrl+S "
+    "per salvare, Ctrl+F per cercare, Ctrl+P per stampare, Pag Su e Pag Giù per la scheda precedente e la "
+    "successiva, Ctrl+Inizio e Ctrl+Fine per la prima e l'ultima, F1 per questa guida ed Esc per uscire dalla "
+    "schermata. Il tasto di ogni pulsante è indicato nel suggerimento che compare fermandovi sopra il mouse.";
+
 const char* const kCostsFirst =
     "L'app Costi sostenuti è un registro delle spese giornaliere relative a ciascun automezzo che consente di "
     "ottenere un estratto conto degli esborsi in base alla causale e all'intervallo di tempo specificato.";
@@ -121,6 +128,8 @@ QString text(Topic topic) {
             "richiamarla con i pulsanti di scorrimento (prima, precedente, successiva, ultima) o con la ricerca, "
             "modificarne i dati e premere Salva. Il numero visualizzato tra le frecce indica la posizione della "
             "scheda in archivio.",
+            kRecordKeys,
+            "Nella scheda dei veicoli Ctrl+D equivale al pulsante Duplica.",
             "Per associare una foto al veicolo premere Carica foto e scegliere un'immagine in formato JPEG o Bitmap: "
             "la foto viene archiviata insieme alla scheda quando si preme Salva. Gli altri pulsanti posti sotto la "
             "foto consentono di salvarne una copia in una cartella a scelta, di toglierla dalla scheda e di "
@@ -208,6 +217,7 @@ QString text(Topic topic) {
             "importare i dati del veicolo apre la ricerca nell'archivio del parco automezzi e copia nella scheda "
             "costi il tipo, la marca, il modello, il colore, l'alimentazione e la targa del veicolo scelto, così da "
             "non doverli digitare ogni volta.",
+            kRecordKeys,
             "Il pulsante Trova consente di cercare le schede costi dell'anno in base ai dati inseriti; il pulsante "
             "Stampa stampa la scheda visualizzata e il pulsante Esporta crea un foglio di lavoro di Microsoft Excel "
             "con tutte le schede dell'anno.",

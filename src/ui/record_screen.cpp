@@ -32,8 +32,13 @@ void RecordScreen::buildStatusLine(QWidget* panel, const QRect& r, const QString
     m_hints->addBackground(panel);
 }
 
-void RecordScreen::buildToolBar(QWidget* panel, const RecordToolBarPlace& place, std::span<const RecordTool> tools) {
+void RecordScreen::buildToolBar(QWidget* panel, const RecordToolBarPlace& place, const RecordTools& tools) {
     m_position = buildRecordToolBar(this, panel, m_hints, place, tools);
+    connectTool("cmdPrimo", [this] { browse(Browse::First); });
+    connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
+    connectTool("cmdAvanti", [this] { browse(Browse::Next); });
+    connectTool("cmdUltimo", [this] { browse(Browse::Last); });
+    connectTool("cmdEsci", [this] { close(); });
 }
 
 void RecordScreen::connectTool(const char* name, const std::function<void()>& action) {

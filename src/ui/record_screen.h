@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <memory>
-#include <span>
 
 class QLabel;
 class QPushButton;
@@ -28,7 +27,8 @@ protected:
 
     // The status line panInfo along `r`, showing `ready`, on a `background` colour.
     void buildStatusLine(QWidget* panel, const QRect& r, const QString& background, const QString& ready);
-    void buildToolBar(QWidget* panel, const RecordToolBarPlace& place, std::span<const RecordTool> tools);
+    // The tool bar with its browse group and cmdEsci already at work; the rest for connectTool.
+    void buildToolBar(QWidget* panel, const RecordToolBarPlace& place, const RecordTools& tools);
     void connectTool(const char* name, const std::function<void()>& action);
 
     // The file the screen works on, opened (or created) for one event. Throws RecordFileError.

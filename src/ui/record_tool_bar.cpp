@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <vector>
+
 namespace {
 
 // Text fields claim some keys for themselves (Ctrl+Home, Ctrl+End); on a record screen the tool
@@ -46,6 +48,18 @@ void bindKey(QWidget* screen, QPushButton* button, QKeyCombination key) {
     });
 }
 
+const RecordTool kBrowseTools[] = {
+    {"cmdPrimo", art::Glyph::First, nullptr, "Prima scheda", "Visualizza la prima scheda in archivio.",
+     Qt::CTRL | Qt::Key_Home},
+    {"cmdIndietro", art::Glyph::Previous, nullptr, "Scheda precedente", "Visualizza la scheda precedente in archivio.",
+     Qt::Key_PageUp},
+    {nullptr, art::Glyph::Info, nullptr, nullptr, nullptr}, // the record number
+    {"cmdAvanti", art::Glyph::Next, nullptr, "Scheda successiva", "Visualizza la scheda successiva in archivio.",
+     Qt::Key_PageDown},
+    {"cmdUltimo", art::Glyph::Last, nullptr, "Ultima scheda", "Visualizza l'ultima scheda in archivio.",
+     Qt::CTRL | Qt::Key_End},
+};
+
 } // namespace
 
 QString keyName(QKeyCombination key) {
@@ -63,12 +77,16 @@ QString keyName(QKeyCombination key) {
 }
 
 QLabel* buildRecordToolBar(QWidget* screen, QWidget* panel, StatusHints* hints, const RecordToolBarPlace& place,
-                           std::span<const RecordTool> tools) {
+                           const RecordTools& tools) {
     hints->addBackground(screen_parts::box(panel, QStringLiteral("shpToolbar"), place.strip, Qt::white));
     QLabel* position = nullptr;
     auto* keysFirst = new ToolBarKeysFirst(screen);
+    std::vector<RecordTool> all(tools.before.begin(), tools.before.end());
+    all.insert(all.end(), std::begin(kBrowseTools), std::end(kBrowseTools));
+    all[tools.before.size()].gapBefore = tools.browseGap;
+    all.insert(all.end(), tools.after.begin(), tools.after.end());
     int x = place.firstX;
-    for (const RecordTool& t : tools) {
+    for (const RecordTool& t : all) {
         x += t.gapBefore;
         if (!t.name) {
             position = new QLabel(panel);

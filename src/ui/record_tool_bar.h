@@ -33,10 +33,18 @@ struct RecordToolBarPlace {
     int positionAdvance;
 };
 
+// The tools of a record screen: its own before and after the browse group (first, previous,
+// the record number, next, last), which is the same on every record screen.
+struct RecordTools {
+    std::span<const RecordTool> before;
+    int browseGap; // before the browse group
+    std::span<const RecordTool> after;
+};
+
 // Builds the tool bar on `panel`: the strip, the buttons with their hints, tooltips and keys
 // (active while `screen` has the keyboard), and the record number label, which it returns.
 QLabel* buildRecordToolBar(QWidget* screen, QWidget* panel, StatusHints* hints, const RecordToolBarPlace& place,
-                           std::span<const RecordTool> tools);
+                           const RecordTools& tools);
 
 // "Ctrl+S", "Pag Giù" ...: a key as the tooltips name it.
 QString keyName(QKeyCombination key);

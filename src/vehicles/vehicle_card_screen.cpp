@@ -98,8 +98,8 @@ const FieldPlace kPlaces[F::kDataFieldCount] = {
     {"Note:", 250, {70, 590, 908, 26}},
 };
 
-// In tool bar order.
-const RecordTool kTools[] = {
+// Before the browse group.
+const RecordTool kToolsBefore[] = {
     {"cmdNuovo", art::Glyph::New, nullptr, "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda.",
      Qt::CTRL | Qt::Key_N},
     {"cmdDuplica", art::Glyph::Duplicate, nullptr, "Duplica la scheda",
@@ -110,15 +110,10 @@ const RecordTool kTools[] = {
     {"cmdAnteprima", art::Glyph::Preview, "Anteprima", "Anteprima di stampa",
      "Visualizza l'anteprima di stampa della scheda."},
     {"cmdStampa", art::Glyph::Print, "Stampa", "Stampa", "Stampa la scheda.", Qt::CTRL | Qt::Key_P},
-    {"cmdPrimo", art::Glyph::First, nullptr, "Prima scheda", "Visualizza la prima scheda in archivio.",
-     Qt::CTRL | Qt::Key_Home},
-    {"cmdIndietro", art::Glyph::Previous, nullptr, "Scheda precedente", "Visualizza la scheda precedente in archivio.",
-     Qt::Key_PageUp},
-    {nullptr, art::Glyph::Info, nullptr, nullptr, nullptr}, // the position number
-    {"cmdAvanti", art::Glyph::Next, nullptr, "Scheda successiva", "Visualizza la scheda successiva in archivio.",
-     Qt::Key_PageDown},
-    {"cmdUltimo", art::Glyph::Last, nullptr, "Ultima scheda", "Visualizza l'ultima scheda in archivio.",
-     Qt::CTRL | Qt::Key_End},
+};
+
+// After the browse group.
+const RecordTool kToolsAfter[] = {
     {"cmdEsporta", art::Glyph::Export, nullptr, "Esporta in Excel", "Esporta archivio in Excel."},
     {"cmdImportaFile", art::Glyph::Open, nullptr, "Importa da file CSV",
      "Importa da file le schede di un foglio di calcolo salvato come CSV."},
@@ -157,7 +152,7 @@ VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
 }
 
 void VehicleCardScreen::buildToolbar(QWidget* panel) {
-    buildToolBar(panel, kToolBarPlace, kTools);
+    buildToolBar(panel, kToolBarPlace, {kToolsBefore, 0, kToolsAfter});
     connectTool("cmdNuovo", [this] { clearCard(); });
     connectTool("cmdDuplica", [this] { duplicate(); });
     connectTool("cmdSalva", [this] { save(); });
@@ -166,10 +161,6 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
                                [this] { loadPhoto(); }}; // the photo once the file is closed
         (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco"), sink))->present();
     });
-    connectTool("cmdPrimo", [this] { browse(Browse::First); });
-    connectTool("cmdIndietro", [this] { browse(Browse::Previous); });
-    connectTool("cmdAvanti", [this] { browse(Browse::Next); });
-    connectTool("cmdUltimo", [this] { browse(Browse::Last); });
     connectTool("cmdEsporta", [this] { vehicle_export::open(m_ctx, this); });
     connectTool("cmdImportaFile", [this] { csv_import::openForVehicles(m_ctx, this); });
     const auto openPrintout = [this](VehiclePrintoutScreen::Command command) {
@@ -183,7 +174,6 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdFile", [this] { openAttachments(); });
     connectTool("cmdSlideshow", [this] { (new SlideshowDialog(m_ctx, this))->present(); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::VehicleCard); });
-    connectTool("cmdEsci", [this] { close(); });
 }
 
 void VehicleCardScreen::buildPhotoArea(QWidget* panel) {

@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/expected_texts.h"
 #include "support/cost_fixtures.h"
 #include "support/pdf_reader.h"
 #include "support/test_registry.h"
@@ -21,9 +22,7 @@ const QString kCosts = QStringLiteral("frmCosti");
 const QString kUnpaid = QStringLiteral("frmDaSaldare");
 const QString kSearch = QStringLiteral("frmTrovaCosti");
 const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
-    "di scrittura nella cartella di installazione del programma.");
+const QString kAccess = expected_texts::accessFailure();
 
 using Criteria = QList<std::pair<QString, QString>>;
 

@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/expected_texts.h"
 #include "support/cost_fixtures.h"
 #include "support/test_registry.h"
 
@@ -17,14 +18,10 @@ namespace {
 using C = TSchedaCosto;
 const QString kMenu = QStringLiteral("frmMenuCosti");
 const QString kCosts = QStringLiteral("frmCosti");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
-    "di scrittura nella cartella di installazione del programma.");
-const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kAccess = expected_texts::accessFailure();
+const QString kUpdated = expected_texts::recordUpdated();
 const QString kAppended = QStringLiteral("La scheda corrente è stata salvata in archivio.");
-const QString kChangedElsewhere = QStringLiteral(
-    "Un'altra copia del programma ha modificato questa scheda dopo che è stata caricata.\r\n\r\n"
-    "Sovrascrivere le modifiche dell'altra copia?");
+const QString kChangedElsewhere = expected_texts::changedElsewhere();
 
 const QStringList kReturnOrder = {
     "txtVeicolo", "txtMarca",       "txtModello",  "txtColore",      "txtAlimentazione", "txtTarga",

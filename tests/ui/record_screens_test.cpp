@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/expected_texts.h"
 #include "support/cost_fixtures.h"
 #include "support/test_registry.h"
 
@@ -18,10 +19,8 @@ namespace {
 const QString kCard = QStringLiteral("frmAutoparco");
 const QString kCosts = QStringLiteral("frmCosti");
 const QString kYear = QStringLiteral("2014");
-const QString kEmptyFile = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
-    "di scrittura nella cartella di installazione del programma.");
+const QString kEmptyFile = expected_texts::emptyFile();
+const QString kAccess = expected_texts::accessFailure();
 // Both fixtures write "Marca <n>" into record n, and both screens show it here.
 const QString kTagField = QStringLiteral("txtMarca");
 

@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/expected_texts.h"
 #include "support/pdf_reader.h"
 #include "support/test_registry.h"
 
@@ -20,9 +21,7 @@ namespace {
 using F = TSchedaVeicolo;
 const QString kSearch = QStringLiteral("frmTrovaAutomezzi");
 const QString kCard = QStringLiteral("frmAutoparco");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
-    "di scrittura nella cartella di installazione del programma.");
+const QString kAccess = expected_texts::accessFailure();
 
 F card(const QString& tipo, const QString& marca, const QString& modello, const QString& targa,
        std::initializer_list<std::pair<F::Field, QString>> more = {}) {

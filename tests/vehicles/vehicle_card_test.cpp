@@ -1,4 +1,5 @@
 #include "support/app_harness.h"
+#include "support/expected_texts.h"
 #include "support/test_registry.h"
 
 #include "vehicles/vehicle_file.h"
@@ -10,9 +11,7 @@ namespace {
 
 using F = TSchedaVeicolo;
 const QString kCard = QStringLiteral("frmAutoparco");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi "
-    "di scrittura nella cartella di installazione del programma.");
+const QString kAccess = expected_texts::accessFailure();
 
 QString position(AppHarness& app) {
     return app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text();
@@ -26,10 +25,8 @@ void setField(AppHarness& app, F::Field f, const QString& value) {
 void clickTool(AppHarness& app, const QString& name) {
     AppHarness::click(app.control(kCard, name));
 }
-const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString kChangedElsewhere = QStringLiteral(
-    "Un'altra copia del programma ha modificato questa scheda dopo che è stata caricata.\r\n\r\n"
-    "Sovrascrivere le modifiche dell'altra copia?");
+const QString kUpdated = expected_texts::recordUpdated();
+const QString kChangedElsewhere = expected_texts::changedElsewhere();
 
 } // namespace
 
