@@ -81,6 +81,7 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_list = new ResultList(panel);
     m_list->setObjectName(QStringLiteral("lstRecords"));
     m_list->setGeometry(20, 136, 955, 420);
+    m_list->keepInView(ResultList::kWholeRow); // the amount ends each row
     new FindInList(ctx, m_list, m_findText, find, lastSearch, this);
 
     auto* totals = new QWidget(panel);

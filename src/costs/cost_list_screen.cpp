@@ -55,6 +55,7 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
 
     m_list = new ResultList(panel);
     m_list->setGeometry(16, 152, 801, 273);
+    m_list->keepInView(ResultList::kWholeRow); // the amount ends each row
     new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
     connect(m_list, &ResultList::rowChosen, this, &CostListScreen::handOver);
 

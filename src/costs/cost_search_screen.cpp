@@ -35,7 +35,7 @@ QLabel* darkCyanLine(QWidget* parent, const QString& name, const QString& text, 
     label->setGeometry(r);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    label->setStyleSheet(QStringLiteral("background-color: white; color: #008B8B;"));
+    label->setStyleSheet(QStringLiteral("color: #008B8B;")); // on the panel's gradient, no strip of its own
     return label;
 }
 

@@ -71,6 +71,9 @@ private slots:
         QCOMPARE(deadlines::row(c.encode(), F::ScadBollo),
                  QStringLiteral("Autovettura           Fiat Panda                      Targa: AB123CD       Scad. "
                                 "15/12/2026  Km: 1234567890  Titolare: Mario Rossi"));
+        // The lists keep the rows in view up to here.
+        QCOMPARE(deadlines::row(c.encode(), F::ScadBollo).left(deadlines::kRowThroughDueDate).right(10),
+                 QStringLiteral("15/12/2026"));
     }
 
     void collect_readFailingPartWay_keepsTheRowsFoundAndThrows() {
