@@ -50,7 +50,7 @@ const std::map<QString, std::function<QPushButton*(AppHarness&)>>& focusedButton
         {"calendar Importa",
          [](AppHarness& app) {
              app.openArea(kCard);
-             (new DateCalendarDialog(app.context(), app.screen(kCard)))->present();
+             (new DateCalendarDialog(app.context(), app.screen(kCard), QString(), {}))->present();
              return button(app, QStringLiteral("frmCalendario"), QStringLiteral("btnImportaData"));
          }},
         {"vehicle search Trova",
