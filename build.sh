@@ -12,6 +12,7 @@ ROOT=$(pwd)
 
 PACKAGES=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+          qt6-translations-l10n  # Qt's own buttons and dialogs in Italian
           fonts-liberation fonts-dejavu-core
           xvfb xauth poppler-utils
           dpkg-dev file desktop-file-utils appstream

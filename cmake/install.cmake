@@ -40,8 +40,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.vestrano.it)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Screen and printouts are laid out for these fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# Screen and printouts are laid out for these fonts; Qt's own buttons and dialogs speak Italian.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vehicle fleet manager (gestione parco automezzi)")
 # Paragraphs apart by an empty line; CPack indents the lines as Debian wants them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vestrano keeps a card for every vehicle of a small fleet, with photo and

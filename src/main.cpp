@@ -5,6 +5,7 @@
 #include "program/command_line.h"
 #include "program/desktop_identity.h"
 #include "program/program.h"
+#include "program/qt_translations.h"
 #include "program/start_checks.h"
 #include "reports/dialog_printing.h"
 
@@ -42,6 +43,7 @@ int runProgram(int argc, char* argv[], const command_line::Request& request) {
     desktop_identity::identifyWindows();
     QApplication::setQuitOnLastWindowClosed(false);
     formats::applyProcessWide();
+    qt_translations::install(app);
 
     const data_folder::Resolved folder = dataFolderFor(request);
     if (folder.mayCreate)

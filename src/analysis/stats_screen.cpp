@@ -250,8 +250,9 @@ void StatsScreen::print() {
                              QStringLiteral("1"));
     if (!answer)
         return;
+    const QString title = QStringLiteral("Statistiche costi mensili %1").arg(text::trimmed(m_year->text()));
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Statistiche costi mensili"));
+    printer.setDocName(title);
     printer.setCopyCount(copiesFromAnswer(*answer));
     if (!m_ctx.printing->choosePrinter(printer, this))
         return;
@@ -260,5 +261,5 @@ void StatsScreen::print() {
     // One print command per copy, each of one copy: the printer must not multiply them again.
     printer.setCopyCount(1);
     for (int i = 0; i < copies; ++i)
-        m_chart->print(printer);
+        m_chart->print(printer, title);
 }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -30,11 +31,17 @@ void WidgetDialogs::message(QWidget* parent, const QString& text) {
 
 std::optional<QString> WidgetDialogs::input(QWidget* parent, const QString& caption,
                                             const QString& prompt, const QString& initial) {
-    bool ok = false;
-    QString value = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog box(parent);
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    // Narrow as its one field would make it, the window cut its own title ("Numero copie da
+    // st..."): the field widens the box to the title and the frame's icon and buttons beside it.
+    if (auto* field = box.findChild<QLineEdit*>())
+        field->setMinimumWidth(box.fontMetrics().horizontalAdvance(caption) + 120);
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return value;
+    return box.textValue();
 }
 
 QString WidgetDialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {

@@ -25,8 +25,12 @@ BackupRunner::BackupRunner(AppContext& ctx, QObject* parent) : QObject(parent), 
 }
 
 BackupRunner::~BackupRunner() {
-    if (m_thread)
-        m_thread->wait();
+    if (!m_thread)
+        return;
+    // A restore half done would leave the data half restored: that one is finished.
+    if (m_job != Job::Restore)
+        m_progress.abandoned = true;
+    m_thread->wait();
 }
 
 void BackupRunner::atLogin(QWidget* screen) {
@@ -68,6 +72,8 @@ bool BackupRunner::start(Job job, std::function<backup::Outcome(backup::Progress
         return false;
     m_progress.done = 0;
     m_progress.total = 0;
+    m_progress.abandoned = false;
+    m_job = job;
     m_thread.reset(QThread::create([this, job, work = std::move(work)] {
         const backup::Outcome outcome = work(&m_progress);
         QMetaObject::invokeMethod(this, [this, job, outcome] { end(job, outcome); }, Qt::QueuedConnection);

@@ -20,6 +20,8 @@ public:
     enum class Job { Automatic, OnRequest, Restore };
 
     explicit BackupRunner(AppContext& ctx, QObject* parent = nullptr);
+    // Waits for a restore still running; a backup still running is abandoned (its archive is
+    // never committed, the earlier backups stay as they are), so closing never waits for it.
     ~BackupRunner() override;
 
     // After the password: a warning when the newest backup is too old, and a backup in the
@@ -46,6 +48,7 @@ private:
 
     AppContext& m_ctx;
     std::unique_ptr<QThread> m_thread;
+    Job m_job = Job::Automatic; // the one running, while m_thread is set
     backup::Progress m_progress;
     QTimer m_tick;
 };

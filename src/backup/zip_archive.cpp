@@ -100,6 +100,8 @@ struct FileSource {
             done = 0;
             return 0;
         case ZIP_SOURCE_READ: {
+            if (progress && progress->abandoned)
+                return fail(ZIP_ER_READ, QStringLiteral("backup interrotto alla chiusura del programma"));
             const qint64 want = std::min<qint64>(static_cast<qint64>(len), length - done);
             qint64 got = 0;
             while (got < want) {
@@ -233,6 +235,11 @@ bool ArchiveReader::read(int index, const std::function<bool(QByteArrayView, QSt
         total += n;
         if (progress)
             progress->done += n;
+        if (progress && progress->abandoned) {
+            error = QStringLiteral("backup interrotto alla chiusura del programma");
+            ok = false;
+            break;
+        }
         if (!sink(QByteArrayView(block.constData(), n), error)) {
             ok = false;
             break;

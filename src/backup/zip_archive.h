@@ -19,6 +19,9 @@ namespace backup {
 struct Progress {
     std::atomic<qint64> done{0};
     std::atomic<qint64> total{0};
+    // Set from another thread when the program closes: the work stops at its next block and
+    // fails, so that nobody waits for it.
+    std::atomic<bool> abandoned{false};
 };
 
 struct Entry {

@@ -17,11 +17,18 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Editing keys of any text field; what they paste still meets the validator.
+        for (const QKeySequence::StandardKey editing :
+             {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste})
+            if (key->matches(editing))
+                return false;
         switch (key->key()) {
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
         case Qt::Key_Left:
         case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Tab:

@@ -50,6 +50,7 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     screen_parts::box(panel, QStringLiteral("shpLista"), QRect(20, 112, 862, 342), kOrange);
     m_list = new ResultList(panel);
     m_list->setGeometry(25, 117, 852, 332);
+    m_list->keepInView(deadlines::kRowThroughDueDate);
 
     auto* note = new QLabel(QString::fromLatin1(m_setup.note), panel);
     note->setObjectName(QStringLiteral("lblRigo03"));

@@ -88,14 +88,16 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     memory->setObjectName(QStringLiteral("lblMemory"));
     memory->hide();
 
-    auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                    QRect(20, 652, 29, 28), QStringLiteral("Guida"));
+    auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"),
+                                    art::buttonPicture(QSize(110, 34), QStringLiteral("Guida"), orange),
+                                    QRect(20, 649, 110, 34), QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Deadlines); });
-    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
-                                   QRect(955, 655, 24, 24), QStringLiteral("Esci"));
+    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"),
+                                   art::buttonPicture(QSize(110, 34), QStringLiteral("Esci"), orange),
+                                   QRect(865, 649, 110, 34), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* hints = new StatusHints(screen_parts::statusLine(panel, QRect(64, 652, 876, 28)), this);
+    auto* hints = new StatusHints(screen_parts::statusLine(panel, QRect(146, 652, 703, 28)), this);
     hints->addBackground(this);
     hints->addBackground(panel);
     hints->add(exportCalendar, QStringLiteral("Salva le scadenze da oggi in poi nel file Scadenze.ics, da aprire o "

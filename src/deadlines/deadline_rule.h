@@ -59,6 +59,8 @@ QString makeAndModel(QByteArrayView record);
 
 // Tipo | Marca Modello | Targa | the deadline | Chilometri | Proprietario, in fixed-width columns.
 QString row(QByteArrayView record, TSchedaVeicolo::Field deadline);
+// Where the due date ends in every row: what a list of them must show at a glance.
+inline constexpr int kRowThroughDueDate = 91;
 
 // Appends, in file order, the row of every card due in `kind`. Throws RecordFileError; the rows
 // made before a failure stay in `rows`.

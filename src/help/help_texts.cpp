@@ -67,6 +67,13 @@ QString text(Topic topic) {
             "La schermata principale presenta tre ambienti di lavoro, ciascuno con il proprio pulsante: Parco "
             "Automezzi, Scadenze Imminenti e Costi sostenuti. In ogni ambiente il pulsante Guida apre le istruzioni "
             "relative alla schermata in cui ci si trova.",
+            "Il programma si usa anche dalla sola tastiera. Nella schermata principale i tasti Tab e Maiusc+Tab, "
+            "oppure le frecce, passano da un'immagine all'altra (i tre ambienti, la guida, le informazioni, i "
+            "crediti, il backup, il sito e l'uscita); una cornice gialla indica quella scelta, che si apre con "
+            "Invio o con la barra spaziatrice. In ogni schermata e finestra Invio preme il pulsante su cui si "
+            "trova lo stato attivo, come la barra spaziatrice; in un campo di testo Invio porta al campo "
+            "successivo. Nei campi dell'anno funzionano anche Home, Fine, la selezione con Maiusc e le frecce e "
+            "Ctrl+A per selezionare tutto, ma si possono inserire solo cifre.",
             "L'app Parco Automezzi permette di creare una dettagliata scheda descrittiva di ogni mezzo della propria "
             "flotta, corredata di foto e di un massimo di tre documenti allegati, ad esempio la copia digitalizzata "
             "del libretto di circolazione o della polizza assicurativa. Le schede si possono sfogliare, cercare, "

@@ -82,7 +82,7 @@ Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria) {
     parts.wait->setGeometry(180, 440, 473, 24);
     parts.wait->setAlignment(Qt::AlignCenter);
     parts.wait->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
-    parts.wait->setStyleSheet(QStringLiteral("background-color: white; color: #008B8B;"));
+    parts.wait->setStyleSheet(QStringLiteral("color: #008B8B;")); // on the panel's gradient, no strip of its own
     parts.wait->hide();
     parts.count = new QLabel(QStringLiteral("0"), panel);
     parts.count->setObjectName(QStringLiteral("lblConta"));

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cstdint>
@@ -96,9 +97,11 @@ void ResultListModel::setRows(std::vector<QString> rows) {
     const std::size_t n = rows.size();
     std::vector<qsizetype> rawStarts(n + 1);
     qsizetype total = 0;
+    qsizetype longest = 0;
     for (std::size_t i = 0; i < n; ++i) {
         rawStarts[i] = total;
         total += rows[i].size() + 1;
+        longest = std::max(longest, rows[i].size());
     }
     rawStarts[n] = total;
     QByteArray raw(total, Qt::Uninitialized);
@@ -135,6 +138,7 @@ void ResultListModel::setRows(std::vector<QString> rows) {
     m_texts = std::move(texts);
     m_keys = std::move(keys);
     m_starts = std::move(starts);
+    m_longest = longest;
     endResetModel();
 }
 
@@ -143,6 +147,7 @@ void ResultListModel::clear() {
     m_texts.clear();
     m_keys.clear();
     m_starts.clear();
+    m_longest = 0;
     endResetModel();
 }
 
@@ -227,6 +232,8 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
 
 void ResultList::setRows(std::vector<QString> rows) {
     m_model->setRows(std::move(rows));
+    if (m_keep == kWholeRow)
+        fitFont();
 }
 
 void ResultList::clearRows() {
@@ -234,10 +241,47 @@ void ResultList::clearRows() {
 }
 
 void ResultList::finishFill() {
-    const QFontMetrics metrics(font());
-    m_model->setItemSize(QSize(kItemWidth, metrics.height() + 2));
+    m_filled = true;
+    measureItems();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void ResultList::measureItems() {
+    if (m_filled)
+        m_model->setItemSize(QSize(kItemWidth, QFontMetrics(font()).height() + 2));
+}
+
+void ResultList::keepInView(int characters) {
+    m_keep = characters;
+    fitFont();
+}
+
+void ResultList::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    fitFont();
+}
+
+void ResultList::fitFont() {
+    if (m_keep == 0)
+        return;
+    const qsizetype characters = m_keep == kWholeRow ? m_model->longest() : m_keep;
+    // The width the rows have once the vertical scroll bar is shown, as after a fill.
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width() - 2 * spacing() - 4;
+    const QString sample(characters, u'0'); // one column width for every character
+    const auto fits = [&](const QFont& f) { return QFontMetricsF(f).horizontalAdvance(sample) <= room; };
+    QFont f = font();
+    f.setStretch(QFont::Unstretched);
+    // Tenths of a point from 12 down to 8, still read with ease; then narrower letters.
+    int tenths = 120;
+    for (f.setPointSizeF(12); tenths > 80 && !fits(f); f.setPointSizeF(tenths / 10.0))
+        tenths -= 5;
+    for (int stretch = 95; stretch >= 60 && !fits(f); stretch -= 5)
+        f.setStretch(stretch);
+    if (f == font())
+        return;
+    setFont(f);
+    measureItems();
 }
 
 int ResultList::selectedRow() const {

@@ -21,6 +21,8 @@ public:
     void clear();
 
     int count() const { return static_cast<int>(m_texts.size()); }
+    // The length of the longest row, in characters.
+    qsizetype longest() const { return m_longest; }
     const QString& text(int row) const { return m_texts[static_cast<std::size_t>(row)]; }
     QStringList texts() const;
 
@@ -40,6 +42,7 @@ private:
     std::vector<QString> m_texts;
     QByteArray m_keys;
     std::vector<qsizetype> m_starts; // where each row's key begins; one more at the end
+    qsizetype m_longest = 0;
     QSize m_itemSize;
 };
 
@@ -64,6 +67,12 @@ public:
     // Items as wide as kItemWidth, so long rows can be scrolled sideways, and scroll bars shown.
     void finishFill();
 
+    // What of each row must be seen without scrolling sideways: the first `characters`
+    // characters, or kWholeRow. The rows are then drawn smaller (never larger than Courier New
+    // 12) as far as the list's width needs; the row texts themselves do not change.
+    static constexpr int kWholeRow = -1;
+    void keepInView(int characters);
+
     int count() const { return m_model->count(); }
     // -1 when no row is selected.
     int selectedRow() const;
@@ -78,7 +87,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitFont();
+    void measureItems();
+
     ResultListModel* m_model;
+    int m_keep = 0; // characters to keep in view; 0: none asked for
+    bool m_filled = false;
 };

@@ -3,7 +3,9 @@
 #include "app/app_context.h"
 #include "backup/backup_runner.h"
 #include "backup/backup_screen.h"
+#include "costs/cost_menu_screen.h"
 #include "ui/artwork.h"
+#include "ui/focus_frame.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
 #include "ui/screen_parts.h"
@@ -25,6 +27,18 @@ QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const Q
     label->setGeometry(r);
     label->setPixmap(pm);
     return label;
+}
+
+// The menu is pictures, yet every one of them is reached with Tab or the arrows (the buttons
+// move the focus themselves) and pressed with Return or Space; the yellow frame of the fields
+// shows where the keyboard is.
+void reachByKeyboard(const QList<QPushButton*>& order) {
+    for (QPushButton* button : order) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        addFocusFrame(button)->setObjectName(QStringLiteral("eff") + button->objectName().mid(3));
+    }
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 } // namespace
@@ -63,6 +77,7 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
         {"bkgApp08", "imgApp02", "btnApp02", art::Tile::Deadlines, "SCADENZE IMMINENTI"},
         {"bkgApp10", "imgApp03", "btnApp03", art::Tile::Costs, "COSTI SOSTENUTI"},
     };
+    QList<QPushButton*> areaButtons;
     const std::function<void()> actions[] = {
         [this] { goTo(QStringLiteral("frmAutoparco")); },
         [this] { goTo(QStringLiteral("frmMenuScadenze")); },
@@ -79,6 +94,7 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
                                          QRect(x + 31, 545, 258, 45), caption);
         connect(tile, &QPushButton::clicked, this, actions[i]);
         connect(button, &QPushButton::clicked, this, actions[i]);
+        areaButtons.append(button);
     }
 
     whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 616, 978, 70));
@@ -99,10 +115,16 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
     connect(site, &QPushButton::clicked, this,
             [this] { m_ctx.shell->open(QString::fromLatin1(kMakerWebAddress)); });
     connect(exit, &QPushButton::clicked, this, [this] { m_ctx.quit(); });
-    addBackupControls(panel);
+    auto* backup = addBackupControls(panel);
+    m_firstArea = areaButtons.constFirst();
+    reachByKeyboard(QList<QPushButton*>{info, help} + areaButtons + QList<QPushButton*>{credits, backup, site, exit});
 }
 
-void MainMenuScreen::addBackupControls(QWidget* panel) {
+void MainMenuScreen::onShow() {
+    m_firstArea->setFocus(Qt::OtherFocusReason);
+}
+
+QPushButton* MainMenuScreen::addBackupControls(QWidget* panel) {
     auto* open = makePictureButton(panel, QStringLiteral("btnBackup"),
                                    art::buttonPicture(QSize(200, 26), QStringLiteral("BACKUP E RIPRISTINO")),
                                    QRect(60, 650, 200, 26), QStringLiteral("Backup e ripristino"));
@@ -131,6 +153,7 @@ void MainMenuScreen::addBackupControls(QWidget* panel) {
         status->hide();
         bar->hide();
     });
+    return open;
 }
 
 void MainMenuScreen::onClose() {
@@ -138,8 +161,7 @@ void MainMenuScreen::onClose() {
 }
 
 void MainMenuScreen::openCosts() {
-    if (QWidget* menu = m_ctx.screens->area(QStringLiteral("frmMenuCosti")))
-        if (auto* mark = menu->findChild<QLabel*>(QStringLiteral("lblMemory")))
-            mark->setText(QStringLiteral("avvio"));
+    if (auto* menu = qobject_cast<CostMenuScreen*>(m_ctx.screens->area(QStringLiteral("frmMenuCosti"))))
+        menu->returnToMainMenuOnClose();
     goTo(QStringLiteral("frmMenuCosti"));
 }

@@ -13,11 +13,13 @@
 #include "costs/cost_screen.h"
 #include "deadlines/deadline_menu_screen.h"
 #include "ui/area_screen.h"
+#include "ui/keyboard_habits.h"
 #include "vehicles/vehicle_card_screen.h"
 
 #include <QTimer>
 
-Program::Program(AppContext& ctx) : m_ctx(ctx), m_backups(std::make_unique<BackupRunner>(ctx)) {
+Program::Program(AppContext& ctx)
+    : m_ctx(ctx), m_backups(std::make_unique<BackupRunner>(ctx)), m_keyboard(std::make_unique<KeyboardHabits>()) {
     ctx.screens = &m_screens;
     auto* login = new PasswordScreen(ctx);
     auto* mainMenu = new MainMenuScreen(ctx, *m_backups);

@@ -5,6 +5,7 @@
 #include <memory>
 
 class BackupRunner;
+class KeyboardHabits;
 struct AppContext;
 
 // The running program: the area screens, created once in their fixed order.
@@ -25,4 +26,5 @@ private:
     // Outlives the screens; its destructor waits for a backup still running.
     std::unique_ptr<BackupRunner> m_backups;
     Screens m_screens;
+    std::unique_ptr<KeyboardHabits> m_keyboard;
 };

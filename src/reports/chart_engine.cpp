@@ -123,8 +123,8 @@ private:
     }
 
     void paintBars(QPainter& painter) const {
-        painter.setFont(markFont());
-        const QFontMetricsF fm(painter.font());
+        QStringList marks;
+        QList<QPointF> anchors;
         for (qsizetype i = 0; i < m_content.points.size(); ++i) {
             const Point& p = m_content.points[i];
             const qreal x = static_cast<qreal>(i);
@@ -148,14 +148,17 @@ private:
             painter.setBrush(Qt::NoBrush);
             if (front.height() > 0.5)
                 painter.drawRect(front);
-            // The value mark above the bar.
-            const QString mark = amountText(p.value, m_content.design.unit);
-            const qreal w = fm.horizontalAdvance(mark) + 4;
-            const QRectF box(front.center().x() + (m_content.threeD ? kDepth / 2 : 0) - w / 2,
-                             markTop - fm.height() - 2, w, fm.height());
-            painter.setPen(QColor(0x30, 0x30, 0x30));
-            painter.drawText(box, Qt::AlignCenter, mark);
+            marks.append(amountText(p.value, m_content.design.unit));
+            anchors.append(QPointF(front.center().x() + (m_content.threeD ? kDepth / 2 : 0), markTop - 2));
         }
+        const qreal spacing = m_content.points.size() > 1 ? std::abs(m_chart->mapToPosition(QPointF(1, 0), m_bars).x() -
+                                                                     m_chart->mapToPosition(QPointF(0, 0), m_bars).x())
+                                                          : m_chart->plotArea().width();
+        const MarkLayout layout = layoutMarks(marks, anchors, spacing, markFont());
+        painter.setFont(layout.font);
+        painter.setPen(QColor(0x30, 0x30, 0x30));
+        for (qsizetype i = 0; i < marks.size(); ++i)
+            painter.drawText(layout.boxes[i], Qt::AlignCenter, marks[i]);
     }
 
     void paintLegend(QPainter& painter) const {
@@ -314,12 +317,41 @@ void addPie(QChart* chart, const Content& c) {
 } // namespace
 
 QString amountText(double value, const QString& unit) {
-    QLocale italian(QLocale::Italian, QLocale::Italy);
-    italian.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
     QString amount = italian.toString(value, 'f', QLocale::FloatingPointShortest);
     if (!unit.isEmpty())
         amount += QLatin1Char(' ') + unit;
     return amount;
+}
+
+MarkLayout layoutMarks(const QStringList& marks, const QList<QPointF>& anchors, qreal spacing, QFont font) {
+    const auto widest = [&marks](const QFontMetricsF& fm) {
+        qreal w = 0;
+        for (const QString& mark : marks)
+            w = std::max(w, fm.horizontalAdvance(mark) + 4);
+        return w;
+    };
+    // Smaller, down to a size still read, until every mark fits its own bar's share.
+    while (font.pixelSize() > 9 && widest(QFontMetricsF(font)) > spacing - 2)
+        font.setPixelSize(font.pixelSize() - 1);
+
+    MarkLayout layout{font, {}};
+    const QFontMetricsF fm(font);
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        const qreal w = fm.horizontalAdvance(marks[i]) + 4;
+        QRectF box(anchors[i].x() - w / 2, anchors[i].y() - fm.height(), w, fm.height());
+        // Still too wide: lifted over any mark already placed that it would touch.
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QRectF& placed : std::as_const(layout.boxes))
+                if (box.intersects(placed)) {
+                    box.moveBottom(placed.top());
+                    moved = true;
+                }
+        }
+        layout.boxes.append(box);
+    }
+    return layout;
 }
 
 QString markText(const Point& point, const QString& unit) {
@@ -338,6 +370,9 @@ void build(QChart* chart, const Content& c) {
     }
 
     chart->setAnimationOptions(QChart::NoAnimation);
+    // Axis numbers as the marks write them, thousands dots included.
+    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    chart->setLocalizeNumbers(true);
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -413,8 +448,11 @@ void ChartView::setOrthogonal(bool on) {
     rebuild();
 }
 
-bool ChartView::print(QPrinter& printer) {
-    const bool ok = chart::print(printer, m_content);
+bool ChartView::print(QPrinter& printer, const QString& title) {
+    Content page = m_content;
+    if (!title.isEmpty())
+        page.design.title.text = title;
+    const bool ok = chart::print(printer, page);
     if (ok)
         emit printed();
     return ok;

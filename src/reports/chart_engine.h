@@ -2,7 +2,9 @@
 
 #include <QChartView>
 #include <QColor>
+#include <QFont>
 #include <QList>
+#include <QRectF>
 #include <QString>
 
 class QChart;
@@ -48,8 +50,17 @@ struct Content {
     bool orthogonal = true;
 };
 
-// An amount as the marks show it: shortest form, decimal comma, then the unit.
+// An amount as the marks show it: shortest form, thousands dots, decimal comma, then the unit.
 QString amountText(double value, const QString& unit);
+
+// Where the value marks of the bars go: centred above their anchors (bar tops), in `font` or
+// smaller so that each fits its bar's share of the width (`spacing`), and, when even the
+// smallest size does not fit, lifted over a neighbour's mark rather than written across it.
+struct MarkLayout {
+    QFont font;
+    QList<QRectF> boxes;
+};
+MarkLayout layoutMarks(const QStringList& marks, const QList<QPointF>& anchors, qreal spacing, QFont font);
 // What a point shows in its mark and in the legend: its label and its amount.
 QString markText(const Point& point, const QString& unit);
 
@@ -77,8 +88,9 @@ public:
     const QList<Point>& points() const { return m_content.points; }
     Kind kind() const { return m_content.kind; }
 
-    // One print command: the current chart as one page.
-    bool print(QPrinter& printer);
+    // One print command: the current chart as one page, headed by `title` when one is given
+    // (a page on its own must say what it shows), otherwise by the chart's own title.
+    bool print(QPrinter& printer, const QString& title = {});
 
 signals:
     void printed();

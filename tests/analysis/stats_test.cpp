@@ -1,4 +1,5 @@
-#include "cost_entries.h"
+#include "support/cost_fixtures.h"
+#include "support/pdf_reader.h"
 
 #include "analysis/monthly_costs.h"
 #include "reports/chart_engine.h"
@@ -128,7 +129,7 @@ private slots:
 
     void open_showsTwelvePointsOfTheYear() {
         AppHarness app;
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("10,40")},
                              {QStringLiteral("20/03/2014"), QStringLiteral("5,20"), QStringLiteral("XY"),
                               QStringLiteral("Multa"), {}, {}, {}, false}, // unpaid counts the same
@@ -168,7 +169,7 @@ private slots:
         QCOMPARE(bars->barSets()[2]->label(), QStringLiteral("Marzo"));
         QCOMPARE(bars->barSets()[2]->at(2), 16.0);
         QCOMPARE(chartOf(app)->chart()->title(), QStringLiteral("Statistiche costi mensili"));
-        QCOMPARE(chart::markText(points[11], chartOf(app)->content().design.unit), QStringLiteral("Dicembre: 1235 €"));
+        QCOMPARE(chart::markText(points[11], chartOf(app)->content().design.unit), QStringLiteral("Dicembre: 1.235 €"));
     }
 
     void open_missingYearFile_createdAndTwelveZeros() {
@@ -202,7 +203,7 @@ private slots:
 
     void views_pieAndBars_kindKeptAcrossVisits() {
         AppHarness app;
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("100")},
                              {QStringLiteral("05/04/2014"), QStringLiteral("50")}});
         app.openArea(kScreen);
@@ -296,6 +297,9 @@ private slots:
         const QString out = QString::fromUtf8(info.readAllStandardOutput());
         QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(out));
         QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Page size:\\s+842 x 595"))), qPrintable(out));
+        // A page on its own says which year it shows.
+        QVERIFY(pdf::pages(app.printing().jobs[0].pdf).constFirst().contains(
+            QStringLiteral("Statistiche costi mensili 2014")));
     }
 
     void print_copiesChangedInDialog_andCancels() {

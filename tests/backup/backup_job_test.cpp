@@ -137,6 +137,26 @@ private slots:
         QCOMPARE(archive.entries().first().size, qint64(2 * TSchedaCosto::kRecordSize));
     }
 
+    // Closing the program abandons a backup under way: nothing committed, nothing left behind,
+    // the earlier backups as they were.
+    void abandoned_leavesNoArchiveAndTheEarlierOnes() {
+        QTemporaryDir temp;
+        const QString dir = temp.path() + u'/';
+        writeDataFolder(dir);
+        const Outcome earlier = takeBackup(dir, kNow.addDays(-1));
+        QVERIFY2(earlier.ok, qPrintable(earlier.error));
+        const QByteArray earlierBytes = fixtures::readFile(earlier.path);
+
+        Progress progress;
+        progress.abandoned = true;
+        const Outcome taken = takeBackup(dir, kNow, &progress);
+        QVERIFY(!taken.ok);
+        QVERIFY(!taken.error.isEmpty());
+        QCOMPARE(QDir(folderIn(dir)).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(earlier.path).fileName()});
+        QCOMPARE(fixtures::readFile(earlier.path), earlierBytes);
+    }
+
     void rotation_keepsTheNewest30() {
         QTemporaryDir temp;
         const QString dir = temp.path() + u'/';

@@ -61,11 +61,7 @@ void click(AppHarness& app, const QString& name) {
 
 // The year selection, then the cost entry screen on that year.
 void openYear(AppHarness& app, const QString& year) {
-    app.openArea(kMenu);
-    app.control<QLineEdit>(kMenu, QStringLiteral("txtAnnoConsumi"))->setText(year);
-    AppHarness::click(app.control(kMenu, QStringLiteral("btnApriConsumi")));
-    if (app.screen(kCosts)->isVisible())
-        AppHarness::activate(app.screen(kCosts));
+    app.openCostYear(year);
 }
 
 void fillValidEntry(AppHarness& app) {

@@ -78,6 +78,33 @@ private slots:
         QCOMPARE(year->text(), expected);
     }
 
+    // The editing keys of any field work; typed letters and punctuation still do not get in.
+    void keys_editLikeAnyField_typeDigitsOnly_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Home, then a digit") << QKeySequence(Qt::Key_Home) << "1" << "1202";
+        QTest::newRow("End after Home") << QKeySequence(Qt::Key_Home, Qt::Key_End) << "5" << "2025";
+        QTest::newRow("Ctrl+A replaces") << QKeySequence(QKeySequence::SelectAll) << "1999" << "1999";
+        QTest::newRow("Shift+Home selects") << QKeySequence(Qt::SHIFT | Qt::Key_Home) << "3" << "3";
+        QTest::newRow("Shift+Left selects one") << QKeySequence(Qt::SHIFT | Qt::Key_Left) << "5" << "205";
+        QTest::newRow("letters and signs dropped") << QKeySequence(Qt::Key_Home) << "a-/ .e" << "202";
+    }
+    void keys_editLikeAnyField_typeDigitsOnly() {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        AppHarness app;
+        app.openArea(QStringLiteral("frmStatCosti"));
+        auto* year = app.control<QLineEdit>(QStringLiteral("frmStatCosti"), QStringLiteral("txtAnno"));
+        year->setText(QStringLiteral("202")); // room for one more digit
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::keyClick(year, keys[i].key(), keys[i].keyboardModifiers());
+        for (const QChar c : typed)
+            QTest::keyClick(year, c.toLatin1());
+        QCOMPARE(year->text(), expected);
+    }
+
     // Whatever reached the field, only four digits ever name a year file.
     void open_textNotOfDigits_warnsAndOpensNoFile_data() {
         QTest::addColumn<QString>("screen");

@@ -196,6 +196,52 @@ private slots:
         QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QVERIFY(list->horizontalScrollBar()->maximum() > 0);
     }
+
+    // The key columns show without scrolling sideways, on the lists' own widths; the rows
+    // themselves stay as they are.
+    void keepInView_keyColumnsFitTheWidth_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<int>("rowLength");
+        QTest::addColumn<int>("seen");
+        QTest::newRow("deadline list, through the due date") << 852 << 91 << 160 << 91;
+        QTest::newRow("unpaid list, whole row") << 801 << int(ResultList::kWholeRow) << 158 << 158;
+        QTest::newRow("summary, whole row") << 955 << int(ResultList::kWholeRow) << 158 << 158;
+    }
+    void keepInView_keyColumnsFitTheWidth() {
+        QFETCH(int, width);
+        QFETCH(int, keep);
+        QFETCH(int, rowLength);
+        QFETCH(int, seen);
+        AppHarness app;
+        QWidget screen;
+        auto* list = new ResultList(&screen);
+        list->setGeometry(0, 0, width, 300);
+        list->keepInView(keep);
+        const QString row = QString(rowLength - 8, u'x') + QStringLiteral("12345,67");
+        list->setRows({row, QStringLiteral("short")});
+        list->finishFill();
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QVERIFY(list->texts().contains(row));
+        const QFontMetricsF fm(list->font());
+        QVERIFY2(fm.horizontalAdvance(row.left(seen)) <= list->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 px in %2").arg(fm.horizontalAdvance(row.left(seen))).arg(list->viewport()->width())));
+        QVERIFY(list->font().pointSizeF() >= 8);
+        QCOMPARE(list->font().family(), QStringLiteral("Courier New"));
+        // Rows as tall as their letters.
+        QCOMPARE(list->sizeHintForRow(0), QFontMetrics(list->font()).height() + 2);
+    }
+
+    void keepInView_roomEnough_keepsCourier12() {
+        AppHarness app;
+        QWidget screen;
+        auto* list = new ResultList(&screen);
+        list->setGeometry(0, 0, 1300, 300);
+        list->keepInView(90);
+        QCOMPARE(list->font().pointSizeF(), 12.0);
+        QCOMPARE(list->font().stretch(), int(QFont::Unstretched));
+    }
 };
 
 VESTRANO_TEST(ResultListTest)

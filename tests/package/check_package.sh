@@ -17,7 +17,7 @@ DEB=$(ls "$WORK"/out/vestrano_*.deb)
 echo "package: $(basename "$DEB"), $(stat -c %s "$DEB") bytes"
 
 depends=$(dpkg-deb -f "$DEB" Depends)
-for needed in libqt6widgets6 libqt6charts6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6charts6 fonts-liberation qt6-translations-l10n; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 

@@ -50,11 +50,7 @@ void open(AppHarness& app, const QString& screen) {
         app.openArea(kCard);
         return;
     }
-    const QString menu = QStringLiteral("frmMenuCosti");
-    app.openArea(menu);
-    app.control<QLineEdit>(menu, QStringLiteral("txtAnnoConsumi"))->setText(kYear);
-    AppHarness::click(app.control(menu, QStringLiteral("btnApriConsumi")));
-    AppHarness::activate(app.screen(kCosts));
+    app.openCostYear(kYear);
 }
 
 QString text(AppHarness& app, const QString& screen, const QString& name) {
