@@ -43,9 +43,7 @@ double peakMb() {
 }
 
 void openYear(AppHarness& app, const QString& year) {
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText(year);
-    app.control<QPushButton>(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi"))->click();
+    app.openCostYear(year);
     settle();
 }
 

@@ -105,13 +105,12 @@ int main(int argc, char* argv[]) {
     ctx.programDir = dir.path() + u'/';
     ctx.dialogs = &dialogs;
     ctx.shell = &shell;
-    ExportSetup setup = cost_export::setup();
-    setup.sourcePath = [year](AppContext&) { return year; };
+    const ExportSetup& setup = cost_export::setup();
 
     QWidget opener;
     QElapsedTimer t;
     t.start();
-    ExportScreen* screen = ExportScreen::open(ctx, &opener, setup);
+    ExportScreen* screen = ExportScreen::open(ctx, &opener, setup, year);
     QCoreApplication::processEvents();
     screen->grab(); // painted once
     const qint64 openMs = t.elapsed();

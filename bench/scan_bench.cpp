@@ -287,7 +287,6 @@ int main(int argc, char* argv[]) {
     // The export grids: every record in a grid, shown.
     const auto exportGrid = [&](const char* what, ExportSetup setup, const QString& path, const QString& table,
                                 double plainRead) {
-        setup.sourcePath = [path](AppContext&) { return path; };
         Line l{QString::fromLatin1(what), 0, 0, 0, 0, plainRead};
         QWidget opener;
         ExportScreen* screen = nullptr;
@@ -299,7 +298,7 @@ int main(int argc, char* argv[]) {
                 settle();
             },
             [&] {
-                screen = ExportScreen::open(app.context(), &opener, setup);
+                screen = ExportScreen::open(app.context(), &opener, setup, path);
                 settle();
                 l.rows = screen->model()->rowCount();
             });
@@ -313,9 +312,7 @@ int main(int argc, char* argv[]) {
     exportGrid("vehicle export grid", vehicle_export::setup(), register_, QStringLiteral("vehicles"), cardRead);
 
     // The cost register's lists.
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText(QStringLiteral("2026"));
-    app.control<QPushButton>(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi"))->click();
+    app.openCostYear(QStringLiteral("2026"));
     settle();
     QWidget* costs = app.screen(QStringLiteral("frmCosti"));
     const auto closeCostLists = [&] {

@@ -101,9 +101,7 @@ int main(int argc, char* argv[]) {
     app.screen(QStringLiteral("frmAutoparco"))->close();
 
     // Cost lists.
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText("2014");
-    AppHarness::click(app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
+    app.openCostYear(QStringLiteral("2014"));
     AppHarness::click(app.control(QStringLiteral("frmCosti"), QStringLiteral("cmdSospese")));
     shoot(QStringLiteral("unpaid_list"));
     app.screen(QStringLiteral("frmDaSaldare"))->close();

@@ -138,8 +138,10 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     auto* pick = makePictureButton(panel, QStringLiteral("impCliente"), art::glyph(QSize(22, 22), art::Glyph::Find),
                                    QRect(451, 187, 22, 22), QStringLiteral("Scegli un veicolo"));
     connect(pick, &QPushButton::clicked, this, [this] {
-        auto* search = new VehicleSearchScreen(m_ctx, this, QStringLiteral("riepspese"));
-        search->present();
+        const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64) {
+            m_plate->setText(card[TSchedaVeicolo::Targa]);
+        }, {}};
+        (new VehicleSearchScreen(m_ctx, this, QStringLiteral("riepspese"), sink))->present();
     });
 
     caption(panel, QStringLiteral("Causale:"), QRect(510, 160, 300, 20));
@@ -303,8 +305,11 @@ void SummarySelectionScreen::openSummary() {
                     nullptr);
 
     m_file->setText(CostFile::pathFor(m_ctx.programDir, text::trimmed(m_year->text())));
+    const SummaryAsked asked{m_plate->text(), m_reason->currentText(), m_dateFrom->text(), m_dateTo->text(),
+                             m_file->text()};
     try {
-        auto* view = new SummaryViewScreen(m_ctx, this);
+        auto* view = new SummaryViewScreen(m_ctx, this, asked, m_lastSummarySearch);
+        connect(view, &QDialog::finished, m_wait, &QWidget::hide);
         view->present();
     } catch (const std::exception&) {
         stop(false, QStringLiteral("Attenzione: il file di archivio non risulta accessibile."), nullptr);

@@ -8,14 +8,11 @@ class QLineEdit;
 class QPushButton;
 
 // frmMenuRiepSpese: chooses year, plate, reason and period for a cost summary, checks them
-// and opens the summary view (frmRiepSpese), which reads its request from these controls.
+// and opens the summary view (frmRiepSpese) with what they ask for.
 class SummarySelectionScreen : public AreaScreen {
     Q_OBJECT
 public:
     explicit SummarySelectionScreen(AppContext& ctx);
-
-    // The summary view's last search text: one for the whole run, shared by every opening.
-    QString& lastSummarySearch() { return m_lastSummarySearch; }
 
     void openSummary();
 
@@ -43,5 +40,5 @@ private:
     QLabel* m_file = nullptr;
     QLabel* m_wait = nullptr;
     QPushButton* m_show = nullptr;
-    QString m_lastSummarySearch;
+    QString m_lastSummarySearch; // the summary view's: one for the whole run, shared by every opening
 };

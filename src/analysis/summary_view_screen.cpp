@@ -2,7 +2,6 @@
 
 #include "analysis/cost_summary.h"
 #include "ui/screen_parts.h"
-#include "analysis/summary_selection_screen.h"
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
@@ -15,7 +14,6 @@
 #include "lists/result_list.h"
 #include "records/text_rules.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,23 +33,13 @@ QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, con
 
 using screen_parts::button;
 
-// The request is read from the selection screen's controls by name, whatever their kind.
-QString controlText(QWidget* screen, const QString& name) {
-    if (auto* combo = screen->findChild<QComboBox*>(name))
-        return combo->currentText();
-    if (auto* edit = screen->findChild<QLineEdit*>(name))
-        return edit->text();
-    if (auto* label = screen->findChild<QLabel*>(name))
-        return label->text();
-    return {};
-}
-
 } // namespace
 
-SummaryViewScreen::SummaryViewScreen(AppContext& ctx, SummarySelectionScreen* selection)
-    : DialogScreen(ctx, selection, QStringLiteral("frmRiepSpese"), QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"),
+SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const SummaryAsked& asked,
+                                     QString& lastSearch)
+    : DialogScreen(ctx, opener, QStringLiteral("frmRiepSpese"), QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"),
                    Window::Maximised),
-      m_selection(selection) {
+      m_asked(asked) {
     formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
     auto* panel = new QWidget(this);
@@ -94,7 +82,7 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, SummarySelectionScreen* se
     m_list->setObjectName(QStringLiteral("lstRecords"));
     m_list->setGeometry(20, 136, 955, 420);
     m_list->keepInView(ResultList::kWholeRow); // the amount ends each row
-    new FindInList(ctx, m_list, m_findText, find, selection->lastSummarySearch(), this);
+    new FindInList(ctx, m_list, m_findText, find, lastSearch, this);
 
     auto* totals = new QWidget(panel);
     totals->setObjectName(QStringLiteral("shpTotali"));
@@ -130,10 +118,10 @@ void SummaryViewScreen::showEvent(QShowEvent* event) {
 
 void SummaryViewScreen::load() {
     cost_summary::Request request;
-    request.plate = controlText(m_selection, QStringLiteral("txtTipologia"));
-    request.reason = controlText(m_selection, QStringLiteral("txtCausale"));
-    const QString from = text::trimmed(controlText(m_selection, QStringLiteral("lblDataInizio")));
-    const QString to = text::trimmed(controlText(m_selection, QStringLiteral("lblDataFine")));
+    request.plate = m_asked.plate;
+    request.reason = m_asked.reason;
+    const QString from = text::trimmed(m_asked.from);
+    const QString to = text::trimmed(m_asked.to);
     request.from = formats::parseDate(from);
     request.to = formats::parseDate(to);
 
@@ -146,7 +134,7 @@ void SummaryViewScreen::load() {
     m_list->clearRows();
     if (request.from.isValid() && request.to.isValid()) {
         try {
-            CostFile file(text::trimmed(controlText(m_selection, QStringLiteral("lblFile"))));
+            CostFile file(text::trimmed(m_asked.yearFile));
             cost_summary::read(file, request, result);
             file.close();
             complete = true;
@@ -185,7 +173,5 @@ void SummaryViewScreen::print() {
 
 void SummaryViewScreen::done(int result) {
     m_list->clearRows();
-    if (auto* wait = m_selection->findChild<QLabel*>(QStringLiteral("lblAttendere")))
-        wait->hide();
     DialogScreen::done(result);
 }

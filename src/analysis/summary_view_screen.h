@@ -5,14 +5,22 @@
 class QLabel;
 class QLineEdit;
 class ResultList;
-class SummarySelectionScreen;
 
-// frmRiepSpese: the cost summary asked for on the selection screen, which opens it and
-// from whose controls it takes plate, reason, interval and year file when it is shown.
+// What the opener asks the summary for, as the user wrote it.
+struct SummaryAsked {
+    QString plate;
+    QString reason;
+    QString from; // "dd/mm/yyyy"
+    QString to;
+    QString yearFile;
+};
+
+// frmRiepSpese: the cost summary asked for on the selection screen, read when it is shown.
 class SummaryViewScreen : public DialogScreen {
     Q_OBJECT
 public:
-    SummaryViewScreen(AppContext& ctx, SummarySelectionScreen* selection);
+    // `lastSearch` is the find text kept between openings by the opener.
+    SummaryViewScreen(AppContext& ctx, QWidget* opener, const SummaryAsked& asked, QString& lastSearch);
 
     void print();
 
@@ -24,7 +32,7 @@ protected:
 private:
     void load();
 
-    SummarySelectionScreen* m_selection;
+    SummaryAsked m_asked;
     QLabel* m_plateTitle = nullptr;
     QLabel* m_count = nullptr;
     QLabel* m_interval = nullptr;

@@ -1,25 +1,10 @@
 #include "costs/cost_export.h"
 
-#include "app/app_context.h"
-#include "ui/area_screen.h"
-#include "ui/screens.h"
 #include "costs/cost_record.h"
 #include "records/text_rules.h"
 #include "vehicle_output/export_screen.h"
 
-#include <QLabel>
-
 namespace cost_export {
-namespace {
-
-// The year file open on the cost screen, as that screen keeps it.
-QString openYearFile(AppContext& ctx) {
-    AreaScreen* costs = ctx.screens ? ctx.screens->area(QStringLiteral("frmCosti")) : nullptr;
-    auto* file = costs ? costs->findChild<QLabel*>(QStringLiteral("lblFile")) : nullptr;
-    return file ? text::trimmed(file->text()) : QString();
-}
-
-} // namespace
 
 const ExportSetup& setup() {
     using F = TSchedaCosto;
@@ -32,7 +17,6 @@ const ExportSetup& setup() {
         QStringLiteral("Costi_Sostenuti.xls"),
         help::Topic::CostExport,
         &F::layout(),
-        openYearFile,
         {
             // name, grid header, grid width, editable, field, file caption, file width
             {"colNum", "N.", 60, false, -1, nullptr, 0},
@@ -67,8 +51,8 @@ const ExportSetup& setup() {
     return s;
 }
 
-void open(AppContext& ctx, QWidget* opener) {
-    ExportScreen::open(ctx, opener, setup());
+void open(AppContext& ctx, QWidget* opener, const QString& yearFile) {
+    ExportScreen::open(ctx, opener, setup(), text::trimmed(yearFile));
 }
 
 } // namespace cost_export

@@ -2,12 +2,14 @@
 
 struct AppContext;
 struct ExportSetup;
+class QString;
 class QWidget;
 
-// frmExpCosti: the year open on the cost screen in a grid, exported to "Costi_Sostenuti.xls".
+// frmExpCosti: a year file in a grid (the one open on the cost screen), exported to
+// "Costi_Sostenuti.xls".
 namespace cost_export {
 
 const ExportSetup& setup();
-void open(AppContext& ctx, QWidget* opener);
+void open(AppContext& ctx, QWidget* opener, const QString& yearFile);
 
 } // namespace cost_export

@@ -5,10 +5,8 @@
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
 #include "app/formats.h"
-#include "ui/screens.h"
 #include "costs/cost_file.h"
 #include "costs/cost_list.h"
-#include "costs/cost_screen.h"
 #include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
@@ -29,8 +27,9 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
 } // namespace
 
 CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& name, const QString& caption,
-                               const QString& printTitle)
-    : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, QSize(862, 560)), m_printTitle(printTitle) {
+                               const QString& printTitle, const QString& yearFile)
+    : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, QSize(862, 560)), m_printTitle(printTitle),
+      m_yearFile(yearFile) {
     formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
 }
@@ -78,23 +77,13 @@ void CostListScreen::forgetFind() {
     m_findText->clear();
 }
 
-QString CostListScreen::yearFile() const {
-    QWidget* costs = m_ctx.screens ? m_ctx.screens->area(QStringLiteral("frmCosti")) : nullptr;
-    auto* file = costs ? costs->findChild<QLabel*>(QStringLiteral("lblFile")) : nullptr;
-    return file ? file->text() : QString();
-}
-
 void CostListScreen::handOver() {
-    auto* costs = m_ctx.screens ? qobject_cast<CostScreen*>(m_ctx.screens->area(QStringLiteral("frmCosti"))) : nullptr;
     RowHandOver how;
-    const QString path = yearFile();
-    how.open = [path] { return std::make_unique<CostFile>(path); };
+    how.open = [path = m_yearFile] { return std::make_unique<CostFile>(path); };
     how.rowOf = [](QByteArrayView record) { return cost_list::row(record); };
-    how.handOver = [](qint64, QByteArrayView) {};
-    if (costs && handsOver())
-        how.handOver = [costs](qint64 position, QByteArrayView record) {
-            costs->loadEntry(TSchedaCosto::decode(record), position);
-        };
+    how.handOver = [this](qint64 position, QByteArrayView record) {
+        emit entryChosen(TSchedaCosto::decode(record), position);
+    };
     handOverByRow(this, *m_list, how);
 }
 

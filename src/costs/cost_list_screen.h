@@ -1,32 +1,32 @@
 #pragma once
 
+#include "costs/cost_record.h"
 #include "ui/dialog_screen.h"
 
-class CostScreen;
 class QLineEdit;
 class ResultList;
 
-// What the unpaid list and the cost search share: the result list of cost entries with find,
-// print and the hand-over of a double-clicked row to the cost entry screen, on the year file
-// the cost entry screen has open.
+// What the unpaid list and the cost search share: the result list of cost entries of the year
+// file their opener gives, with find, print and the hand-over of a double-clicked row.
 class CostListScreen : public DialogScreen {
     Q_OBJECT
 public:
     ResultList* list() const { return m_list; }
 
+signals:
+    // Once for every stored entry that gives the double-clicked row, in file order.
+    void entryChosen(const TSchedaCosto& entry, qint64 position);
+
 protected:
     CostListScreen(AppContext& ctx, QWidget* opener, const QString& name, const QString& caption,
-                   const QString& printTitle);
+                   const QString& printTitle, const QString& yearFile);
 
     // The list controls on `panel` (833 x 529): banner, instruction line, magnifier, txtTrova
     // and btnTrova, lstRecords, the double-click hint, btnChiudi and btnStampa.
     void buildResults(QWidget* panel, const QString& banner);
     // Empties txtTrova and forgets the last text found.
     void forgetFind();
-    // frmCosti.lblFile.
-    QString yearFile() const;
-    // Whether a chosen row is loaded into the cost entry screen; the file is read either way.
-    virtual bool handsOver() const { return true; }
+    const QString& yearFile() const { return m_yearFile; }
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -38,5 +38,6 @@ private:
     void print();
 
     QString m_printTitle;
+    QString m_yearFile;
     QString m_lastSearch; // lives as long as the window
 };

@@ -9,7 +9,7 @@
 #include "ui/return_chain.h"
 #include "ui/screen_parts.h"
 #include "ui/screens.h"
-#include "costs/cost_file.h"
+#include "costs/cost_screen.h"
 #include "costs/year_field.h"
 #include "records/text_rules.h"
 
@@ -120,12 +120,13 @@ void CostMenuScreen::openYear() {
         return;
     }
     const QString year = text::trimmed(m_year->text());
-    if (QWidget* costs = m_ctx.screens->area(QStringLiteral("frmCosti"))) {
-        costs->findChild<QLabel*>(QStringLiteral("lblFile"))->setText(CostFile::pathFor(m_ctx.programDir, year));
-        costs->setWindowTitle(QStringLiteral(" Vestrano 3.0 - Costi sostenuti nell'anno ") + year);
-        costs->findChild<QLabel*>(QStringLiteral("lblAnno"))->setText(year);
-    }
+    if (auto* costs = qobject_cast<CostScreen*>(m_ctx.screens->area(QStringLiteral("frmCosti"))))
+        costs->openYear(year);
     leaveFor(QStringLiteral("costi"));
+}
+
+void CostMenuScreen::returnToMainMenuOnClose() {
+    m_memory->setText(QStringLiteral("avvio"));
 }
 
 void CostMenuScreen::leaveFor(const QString& mark) {

@@ -12,6 +12,9 @@ class CostMenuScreen : public AreaScreen {
 public:
     explicit CostMenuScreen(AppContext& ctx);
 
+    // The mark for the main menu, so that closing this screen goes back there.
+    void returnToMainMenuOnClose();
+
 protected:
     void onShow() override;
     void onClose() override;

@@ -6,11 +6,7 @@
 #include "app/formats.h"
 #include "records/text_rules.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QFontMetricsF>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 
@@ -21,19 +17,6 @@ namespace {
 constexpr int kResolution = 1200;
 constexpr int kBottomGap = 200; // printer pixels kept free above the page's bottom edge
 
-QString textOf(const QWidget& screen, const char* name) {
-    const QString objectName = QString::fromLatin1(name);
-    const QWidget* control = screen.findChild<QWidget*>(objectName);
-    QString text;
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
-        text = edit->text();
-    else if (const auto* combo = qobject_cast<const QComboBox*>(control))
-        text = combo->currentText();
-    else if (const auto* label = qobject_cast<const QLabel*>(control))
-        text = label->text();
-    return text::trimmed(text);
-}
-
 QFont courier(int points, bool bold, bool underline) {
     QFont font(QStringLiteral("Courier New"), points, bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(underline);
@@ -42,29 +25,25 @@ QFont courier(int points, bool bold, bool underline) {
 
 } // namespace
 
-QList<Line> lines(const QWidget& s) {
-    const auto* paid = s.findChild<QAbstractButton*>(QStringLiteral("chkSaldato"));
+QList<Line> lines(const TSchedaCosto& entry) {
+    using C = TSchedaCosto;
+    const auto v = [&entry](C::Field f) { return text::trimmed(entry[f]); };
     const QString tel = QStringLiteral("  Tel. ");
     return {
-        {QStringLiteral("Data saldo:"),
-         textOf(s, "txtGiorno") + u' ' + textOf(s, "txtMese") + u' ' + textOf(s, "lblAnno")},
-        {QStringLiteral("Luogo pagamento:"), textOf(s, "txtLuogo")},
-        {QStringLiteral("Veicolo:"),
-         textOf(s, "txtVeicolo") + u' ' + textOf(s, "txtMarca") + u' ' + textOf(s, "txtModello")},
-        {QStringLiteral("Targa:"), textOf(s, "txtTarga")},
-        {QStringLiteral("Causale pagamento:"), textOf(s, "txtCausale")},
-        {QStringLiteral("Descrizione costi:"), textOf(s, "txtDescrizione")},
-        {QStringLiteral("Modalità di pagamento:"), textOf(s, "txtModalita")},
-        {QStringLiteral("Estremi ricevuta:"), textOf(s, "txtEstremi")},
-        {QStringLiteral("Importo pagato:"), QStringLiteral("€ ") + textOf(s, "txtImporto")},
-        {QStringLiteral("Pagatore:"), textOf(s, "txtPagatore") + tel + textOf(s, "txtRecPagatore")},
-        {QStringLiteral("Beneficiario:"),
-         textOf(s, "txtBeneficiario") + tel + textOf(s, "txtRecBeneficiario")},
-        {QStringLiteral("Conduttore o responsabile:"),
-         textOf(s, "txtConducente") + tel + textOf(s, "txtRecapito")},
-        {QStringLiteral("Pagamento saldato:"),
-         paid && paid->isChecked() ? QStringLiteral("Sì") : QStringLiteral("No")},
-        {QStringLiteral("Note:"), textOf(s, "txtNote")},
+        {QStringLiteral("Data saldo:"), v(C::Giorno) + u' ' + v(C::Mese) + u' ' + v(C::Anno)},
+        {QStringLiteral("Luogo pagamento:"), v(C::Luogo)},
+        {QStringLiteral("Veicolo:"), v(C::Veicolo) + u' ' + v(C::Marca) + u' ' + v(C::Modello)},
+        {QStringLiteral("Targa:"), v(C::Targa)},
+        {QStringLiteral("Causale pagamento:"), v(C::Causale)},
+        {QStringLiteral("Descrizione costi:"), v(C::Descrizione)},
+        {QStringLiteral("Modalità di pagamento:"), v(C::Modalita)},
+        {QStringLiteral("Estremi ricevuta:"), v(C::Estremi)},
+        {QStringLiteral("Importo pagato:"), QStringLiteral("€ ") + v(C::Importo)},
+        {QStringLiteral("Pagatore:"), v(C::Pagatore) + tel + v(C::RecPagatore)},
+        {QStringLiteral("Beneficiario:"), v(C::Beneficiario) + tel + v(C::RecBeneficiario)},
+        {QStringLiteral("Conduttore o responsabile:"), v(C::Conducente) + tel + v(C::Recapito)},
+        {QStringLiteral("Pagamento saldato:"), v(C::Saldato) == C::paid() ? QStringLiteral("Sì") : QStringLiteral("No")},
+        {QStringLiteral("Note:"), v(C::Note)},
     };
 }
 
@@ -117,7 +96,7 @@ bool drawDocument(QPrinter& printer, const QList<Line>& lines, const QDateTime& 
     return painter.end();
 }
 
-void print(AppContext& ctx, QWidget* costScreen) {
+void print(AppContext& ctx, QWidget* costScreen, const TSchedaCosto& entry) {
     if (!ctx.dialogs->question(costScreen, QStringLiteral("Si vuole stampare la presente scheda?")))
         return;
     const std::optional<QString> answer =
@@ -136,7 +115,7 @@ void print(AppContext& ctx, QWidget* costScreen) {
     // Every copy is a document of its own; the printer must not multiply them again.
     printer.setCopyCount(1);
 
-    const QList<Line> card = lines(*costScreen);
+    const QList<Line> card = lines(entry);
     const QDateTime now = ctx.clock->now();
     for (int i = 0; i < copies; ++i) {
         if (i > 0)

@@ -140,11 +140,11 @@ void CostScreen::buildToolbar(QWidget* panel) {
     buildToolBar(panel, kToolBarPlace, {kToolsBefore, 14, kToolsAfter});
     connectTool("cmdNuovo", [this] { clearEntry(); });
     connectTool("cmdSalva", [this] { save(); });
-    connectTool("cmdTrova", [this] { (new CostSearchScreen(m_ctx, this, QStringLiteral("Costi")))->present(); });
-    connectTool("cmdSospese", [this] { (new UnpaidListScreen(m_ctx, this))->present(); });
+    connectTool("cmdTrova", [this] { openList(new CostSearchScreen(m_ctx, this, QStringLiteral("Costi"), yearFile())); });
+    connectTool("cmdSospese", [this] { openList(new UnpaidListScreen(m_ctx, this, yearFile())); });
     connectTool("cmdImporta", [this] { importVehicle(); });
-    connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this); });
-    connectTool("cmdStampa", [this] { cost_printout::print(m_ctx, this); });
+    connectTool("cmdEsporta", [this] { cost_export::open(m_ctx, this, yearFile()); });
+    connectTool("cmdStampa", [this] { cost_printout::print(m_ctx, this, entryOnScreen()); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
 }
 
@@ -250,6 +250,12 @@ void CostScreen::setFieldText(C::Field f, const QString& text) {
         edit->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(m_fields[f]))
         combo->setEditText(text);
+}
+
+void CostScreen::openYear(const QString& year) {
+    m_file->setText(CostFile::pathFor(m_ctx.programDir, year));
+    setWindowTitle(QStringLiteral(" Vestrano 3.0 - Costi sostenuti nell'anno ") + year);
+    m_year->setText(year);
 }
 
 QString CostScreen::yearFile() const {
@@ -360,7 +366,24 @@ void CostScreen::save() {
     tellStored(storeRecordOnScreen(entryOnScreen().encode()));
 }
 
+void CostScreen::openList(CostListScreen* list) {
+    connect(list, &CostListScreen::entryChosen, this, &CostScreen::loadEntry);
+    list->present();
+}
+
 void CostScreen::importVehicle() {
-    // The search writes the chosen card's vehicle texts into this screen's fields by name.
-    (new VehicleSearchScreen(m_ctx, this, QStringLiteral("costi")))->present();
+    (new VehicleSearchScreen(m_ctx, this, QStringLiteral("costi"),
+                             {[this](const TSchedaVeicolo& card, qint64) { takeVehicle(card); }, {}}))
+        ->present();
+}
+
+void CostScreen::takeVehicle(const TSchedaVeicolo& card) {
+    using V = TSchedaVeicolo;
+    // In this order, as the field rules may react to each.
+    const std::pair<C::Field, V::Field> pairs[] = {
+        {C::Veicolo, V::Tipo},   {C::Marca, V::Marca},         {C::Modello, V::Modello},
+        {C::Colore, V::Colore}, {C::Alimentazione, V::Alimentazione}, {C::Targa, V::Targa},
+    };
+    for (const auto& [entryField, cardField] : pairs)
+        setFieldText(entryField, card[cardField]);
 }

@@ -9,10 +9,12 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class CostListScreen;
+struct TSchedaVeicolo;
 
 // frmCosti: one cost entry of the open year at a time, browsed and saved in the year file
-// named by lblFile. Other screens reach its controls by name, or load an entry through
-// loadEntry().
+// named by lblFile. Other screens open a year through openYear() and hand it entries and
+// vehicles through loadEntry() and takeVehicle().
 class CostScreen : public RecordScreen {
     Q_OBJECT
 public:
@@ -25,8 +27,12 @@ public:
     void loadEntry(const TSchedaCosto& entry, qint64 position);
     // The record the save would write now (texts trimmed; the year, date and paid flag included).
     TSchedaCosto entryOnScreen() const;
+    // Makes `year` (four digits) the open year: its file, lblAnno and the window title.
+    void openYear(const QString& year);
     // Full path of the open year file.
     QString yearFile() const;
+    // The vehicle texts of a card (type, make, model, colour, fuel, plate) into their fields.
+    void takeVehicle(const TSchedaVeicolo& card);
 
     // The input field that shows a record field (nullptr for Anno and Data, which are labels,
     // and for Saldato, the paid box).
@@ -44,6 +50,8 @@ private:
 
     void save();
     void importVehicle();
+    // Shows a list of entries of the open year; a chosen entry comes up here.
+    void openList(CostListScreen* list);
 
     bool checkBeforeSave();
 

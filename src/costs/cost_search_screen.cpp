@@ -6,7 +6,6 @@
 #include "costs/cost_list.h"
 #include "lists/criteria_panel.h"
 #include "lists/result_list.h"
-#include "records/text_rules.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -42,9 +41,10 @@ QLabel* darkCyanLine(QWidget* parent, const QString& name, const QString& text, 
 
 } // namespace
 
-CostSearchScreen::CostSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark)
+CostSearchScreen::CostSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark,
+                                   const QString& yearFile)
     : CostListScreen(ctx, opener, QStringLiteral("frmTrovaCosti"), QStringLiteral(" Trova costi sostenuti in archivio"),
-                     QStringLiteral("Riepilogo costi sostenuti")) {
+                     QStringLiteral("Riepilogo costi sostenuti"), yearFile) {
     const criteria_panel::Panels panels = criteria_panel::makePanels(this);
     m_criteriaPanel = panels.criteria;
     m_resultsPanel = panels.results;
@@ -64,10 +64,6 @@ void CostSearchScreen::buildCriteria(QWidget* panel) {
     m_count = parts.count;
     connect(parts.close, &QPushButton::clicked, this, &QWidget::close);
     connect(parts.search, &QPushButton::clicked, this, &CostSearchScreen::search);
-}
-
-bool CostSearchScreen::handsOver() const {
-    return text::trimmed(m_memory->text()) == QLatin1String("Costi");
 }
 
 void CostSearchScreen::showEvent(QShowEvent* event) {

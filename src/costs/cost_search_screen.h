@@ -6,19 +6,19 @@
 
 class QLabel;
 
-// frmTrovaCosti: finds the entries of the open year by up to ten criteria and lists them; a
-// double-clicked row goes to the cost entry screen only when the opener's mark in lblMemory
-// is "Costi". Each opening is a fresh screen; a new search needs a new opening.
+// frmTrovaCosti: finds the entries of a year file by up to ten criteria and lists them; a
+// double-clicked row goes out through entryChosen. lblMemory shows the opener's caller mark
+// ("Costi" from the cost entry screen). Each opening is a fresh screen; a new search needs a
+// new opening.
 class CostSearchScreen : public CostListScreen {
     Q_OBJECT
 public:
-    // Created with the mark already in lblMemory, ready for present().
-    CostSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark);
+    // Ready for present().
+    CostSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark, const QString& yearFile);
 
     void search();
 
 protected:
-    bool handsOver() const override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-UnpaidListScreen::UnpaidListScreen(AppContext& ctx, QWidget* opener)
+UnpaidListScreen::UnpaidListScreen(AppContext& ctx, QWidget* opener, const QString& yearFile)
     : CostListScreen(ctx, opener, QStringLiteral("frmDaSaldare"), QStringLiteral(" Riepilogo pagamenti da saldare"),
-                     QStringLiteral("Riepilogo pagamenti da saldare")) {
+                     QStringLiteral("Riepilogo pagamenti da saldare"), yearFile) {
     auto* panel = new QWidget(this);
     panel->setGeometry(14, 15, 833, 529);
     buildResults(panel, QStringLiteral("PAGAMENTI DA SALDARE"));

@@ -2,12 +2,12 @@
 
 #include "costs/cost_list_screen.h"
 
-// frmDaSaldare: every entry of the open year whose paid flag says "No", listed on show; a
-// double-clicked row brings its entry up on the cost entry screen.
+// frmDaSaldare: every entry of a year file whose paid flag says "No", listed on show; a
+// double-clicked row goes out through entryChosen.
 class UnpaidListScreen : public CostListScreen {
     Q_OBJECT
 public:
-    UnpaidListScreen(AppContext& ctx, QWidget* opener);
+    UnpaidListScreen(AppContext& ctx, QWidget* opener, const QString& yearFile);
 
     void fill();
 

@@ -5,7 +5,7 @@
 #include "ui/artwork.h"
 #include "app/formats.h"
 #include "ui/gradient.h"
-#include "help/help_topics.h"
+#include "help/maker.h"
 #include "help/info_artwork.h"
 #include "ui/picture_button.h"
 

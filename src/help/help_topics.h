@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/maker.h"
+
 #include <QList>
 #include <QString>
 
@@ -13,11 +15,6 @@ namespace help {
 enum class Topic {
     MainMenu, VehicleCard, Deadlines, Costs, CostSummary, Statistics, VehicleExport, CostExport, Backup
 };
-
-inline constexpr const char* kMakerName = "Vestrano Software";
-inline constexpr const char* kMakerEmail = "info@vestrano.it";
-inline constexpr const char* kMakerWebAddress = "https://www.vestrano.it";
-inline constexpr const char* kGuideFileName = "Guida.pdf";
 
 // Paragraphs are separated by an empty line ("\r\n\r\n").
 QString title(Topic topic);

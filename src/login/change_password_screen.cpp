@@ -87,7 +87,7 @@ void ChangePasswordScreen::onClose() {
     auto* login = m_ctx.screens->area<PasswordScreen>(QStringLiteral("frmPassword"));
     login->resetForReturn();
     goTo(QStringLiteral("frmPassword"));
-    login->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setFocus();
+    login->focusPassword();
 }
 
 void ChangePasswordScreen::updateOk() {

@@ -89,6 +89,10 @@ void PasswordScreen::resetForReturn() {
     m_memory->clear();
 }
 
+void PasswordScreen::focusPassword() {
+    m_password->setFocus();
+}
+
 void PasswordScreen::updateOk() {
     m_ok->setEnabled(!text::isBlank(m_password->text()));
 }

@@ -14,6 +14,8 @@ public:
 
     // What the password change screen does when it closes: empty field, focus on it.
     void resetForReturn();
+    // The keyboard to the password field, once the screen is up again.
+    void focusPassword();
 
 signals:
     // The main menu has just been shown after a correct password.

@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "backup/backup_runner.h"
 #include "backup/backup_screen.h"
+#include "costs/cost_menu_screen.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
 #include "help/help_topics.h"
@@ -160,8 +161,7 @@ void MainMenuScreen::onClose() {
 }
 
 void MainMenuScreen::openCosts() {
-    if (QWidget* menu = m_ctx.screens->area(QStringLiteral("frmMenuCosti")))
-        if (auto* mark = menu->findChild<QLabel*>(QStringLiteral("lblMemory")))
-            mark->setText(QStringLiteral("avvio"));
+    if (auto* menu = qobject_cast<CostMenuScreen*>(m_ctx.screens->area(QStringLiteral("frmMenuCosti"))))
+        menu->returnToMainMenuOnClose();
     goTo(QStringLiteral("frmMenuCosti"));
 }

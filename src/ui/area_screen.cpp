@@ -1,7 +1,6 @@
 #include "ui/area_screen.h"
 
 #include "app/app_context.h"
-#include "ui/screens.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -34,7 +33,7 @@ void AreaScreen::present() {
 }
 
 void AreaScreen::goTo(const QString& target) {
-    m_ctx.screens->show(target);
+    emit goToRequested(target);
     hide();
 }
 

@@ -21,6 +21,10 @@ public:
     // Opening another area shows the target first, then hides this one.
     void goTo(const QString& target);
 
+signals:
+    // The registry that holds the screens shows the target.
+    void goToRequested(const QString& target);
+
 protected:
     virtual void onShow() {}
     // By default an area returns to the main menu.

@@ -15,6 +15,7 @@ Screens::~Screens() {
 
 void Screens::add(AreaScreen* screen) {
     m_order.push_back(screen);
+    QObject::connect(screen, &AreaScreen::goToRequested, screen, [this](const QString& target) { show(target); });
 }
 
 AreaScreen* Screens::area(const QString& name) const {

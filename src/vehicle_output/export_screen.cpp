@@ -92,9 +92,9 @@ public:
     }
 };
 
-ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup)
+ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup, const QString& sourcePath)
     : DialogScreen(ctx, opener, setup.screenName, setup.caption, Window::FixedCentred, kWindow),
-      m_setup(setup) {
+      m_setup(setup), m_sourcePath(sourcePath) {
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(0xEE, 0xED, 0xED));
@@ -167,8 +167,9 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
     connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
 }
 
-ExportScreen* ExportScreen::open(AppContext& ctx, QWidget* opener, const ExportSetup& setup) {
-    auto* screen = new ExportScreen(ctx, opener, setup);
+ExportScreen* ExportScreen::open(AppContext& ctx, QWidget* opener, const ExportSetup& setup,
+                                 const QString& sourcePath) {
+    auto* screen = new ExportScreen(ctx, opener, setup, sourcePath);
     screen->fillGrid();
     screen->present();
     return screen;
@@ -176,7 +177,7 @@ ExportScreen* ExportScreen::open(AppContext& ctx, QWidget* opener, const ExportS
 
 void ExportScreen::fillGrid() {
     try {
-        RecordFile file(m_setup.sourcePath(m_ctx), m_setup.layout->recordSize());
+        RecordFile file(m_sourcePath, m_setup.layout->recordSize());
         m_model->load(file);
         file.close();
     } catch (const RecordFileError&) {

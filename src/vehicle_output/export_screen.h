@@ -33,8 +33,6 @@ struct ExportSetup {
     QString fileName; // in the program directory
     help::Topic helpTopic;
     const RecordLayout* layout;
-    // The record file the grid shows, read when the screen opens.
-    std::function<QString(AppContext&)> sourcePath;
     std::vector<Column> columns;
 
     std::vector<ExportGridModel::Column> gridColumns() const;
@@ -50,10 +48,11 @@ struct ExportSetup {
 class ExportScreen : public DialogScreen {
     Q_OBJECT
 public:
-    ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup);
+    // `sourcePath` is the record file the grid shows, read when the screen opens.
+    ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup, const QString& sourcePath);
 
     // Creates a fresh screen over `opener`, fills its grid and shows it.
-    static ExportScreen* open(AppContext& ctx, QWidget* opener, const ExportSetup& setup);
+    static ExportScreen* open(AppContext& ctx, QWidget* opener, const ExportSetup& setup, const QString& sourcePath);
 
     ExportGridModel* model() const { return m_model; }
 
@@ -63,6 +62,7 @@ private:
     void exportFile(Format format);
 
     const ExportSetup& m_setup;
+    QString m_sourcePath;
     QLabel* m_info = nullptr;
     ExportGrid* m_grid = nullptr;
     ExportGridModel* m_model = nullptr;

@@ -16,7 +16,6 @@ const ExportSetup& setup() {
         QStringLiteral("Parco_Automezzi.xls"),
         help::Topic::VehicleExport,
         &F::layout(),
-        [](AppContext& ctx) { return VehicleFile::pathIn(ctx.programDir); },
         {
             // name, grid header, grid width, editable, field, file caption, file width
             {"colNum", "N.", 60, false, -1, nullptr, 0},
@@ -57,7 +56,7 @@ const ExportSetup& setup() {
 }
 
 void open(AppContext& ctx, QWidget* opener) {
-    ExportScreen::open(ctx, opener, setup());
+    ExportScreen::open(ctx, opener, setup(), VehicleFile::pathIn(ctx.programDir));
 }
 
 } // namespace vehicle_export

@@ -4,11 +4,9 @@
 #include "ui/picture_box.h"
 #include "reports/report_output.h"
 #include "vehicle_output/vehicle_card_report.h"
-#include "vehicles/vehicle_record.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
@@ -118,17 +116,18 @@ QImage euroSign(QSize size) {
 
 } // namespace
 
-VehiclePrintoutScreen* VehiclePrintoutScreen::open(AppContext& ctx, QWidget* card,
-                                                   Command command) {
-    auto* screen = new VehiclePrintoutScreen(ctx, card, command);
+VehiclePrintoutScreen* VehiclePrintoutScreen::open(AppContext& ctx, QWidget* opener, Command command,
+                                                   const QStringList& fields, const QImage& photo) {
+    auto* screen = new VehiclePrintoutScreen(ctx, opener, command, fields, photo);
     screen->present();
     return screen;
 }
 
-VehiclePrintoutScreen::VehiclePrintoutScreen(AppContext& ctx, QWidget* card, Command command)
-    : DialogScreen(ctx, card, QString::fromLatin1(setupOf(command).name),
+VehiclePrintoutScreen::VehiclePrintoutScreen(AppContext& ctx, QWidget* opener, Command command,
+                                             const QStringList& fields, const QImage& photo)
+    : DialogScreen(ctx, opener, QString::fromLatin1(setupOf(command).name),
                    QString::fromUtf8(setupOf(command).caption), Window::FixedCentred, kWindow),
-      m_card(card), m_command(command) {
+      m_command(command), m_fields(fields) {
     const Setup& setup = setupOf(command);
 
     auto* background = new QFrame(this);
@@ -162,7 +161,7 @@ VehiclePrintoutScreen::VehiclePrintoutScreen(AppContext& ctx, QWidget* card, Com
 
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(go, &QPushButton::clicked, this, &VehiclePrintoutScreen::run);
-    takePhoto();
+    takePhoto(photo);
 }
 
 void VehiclePrintoutScreen::paintEvent(QPaintEvent*) {
@@ -173,10 +172,9 @@ void VehiclePrintoutScreen::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), gradient);
 }
 
-void VehiclePrintoutScreen::takePhoto() {
-    const auto* photo = m_card->findChild<PictureBox*>(QStringLiteral("imgFoto"));
-    if (photo && !photo->picture().isNull())
-        m_logo->setPicture(photo->picture());
+void VehiclePrintoutScreen::takePhoto(const QImage& photo) {
+    if (!photo.isNull())
+        m_logo->setPicture(photo);
     else
         m_logo->setPicture(m_temp->picture());
 }
@@ -186,12 +184,7 @@ void VehiclePrintoutScreen::run() {
     try {
         report::Report page = vehicle_card_report::design();
         page.orientation = QPageLayout::Portrait;
-        QStringList texts;
-        for (int i = 0; i < TSchedaVeicolo::kDataFieldCount; ++i) {
-            const auto* field = m_card->findChild<QLineEdit*>(TSchedaVeicolo::controlName(i));
-            texts << (field ? field->text() : QString());
-        }
-        vehicle_card_report::fill(page, m_logo->picture(), texts);
+        vehicle_card_report::fill(page, m_logo->picture(), m_fields);
         outcome = m_command == Command::Print ? report::print(m_ctx, this, std::move(page))
                                               : report::preview(m_ctx, this, std::move(page));
     } catch (const std::exception&) {

@@ -3,16 +3,13 @@
 #include "app/app_context.h"
 #include "ui/shared_messages.h"
 #include "ui/screen_parts.h"
-#include "ui/control_text.h"
 #include "app/formats.h"
-#include "ui/screens.h"
 #include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
 #include "lists/row_hand_over.h"
 #include "vehicle_output/vehicle_search.h"
-#include "vehicles/vehicle_card_screen.h"
 #include "vehicles/vehicle_file.h"
 
 #include <QCloseEvent>
@@ -72,9 +69,11 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
 
 } // namespace
 
-VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark)
+VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark,
+                                         VehicleSink sink)
     : DialogScreen(ctx, opener, QStringLiteral("frmTrovaAutomezzi"),
-                   QStringLiteral(" Trova schede veicoli in archivio"), Window::FixedCentred, QSize(862, 560)) {
+                   QStringLiteral(" Trova schede veicoli in archivio"), Window::FixedCentred, QSize(862, 560)),
+      m_sink(std::move(sink)) {
     formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
     const criteria_panel::Panels panels = criteria_panel::makePanels(this);
@@ -175,46 +174,19 @@ void VehicleSearchScreen::search() {
 }
 
 void VehicleSearchScreen::handOver() {
-    const QString mark = m_memory->text();
-    const auto screen = [this](const QString& name) -> QWidget* {
-        return m_ctx.screens ? m_ctx.screens->area(name) : nullptr;
-    };
     RowHandOver how;
     how.open = [this] { return std::make_unique<VehicleFile>(m_ctx.programDir); };
     how.rowOf = [](QByteArrayView record) { return vehicle_search::row(record); };
-    how.handOver = [](qint64, QByteArrayView) {}; // an unknown mark writes nothing
-
-    if (mark == QLatin1String("autoparco")) {
-        if (auto* card = qobject_cast<VehicleCardScreen*>(screen(QStringLiteral("frmAutoparco")))) {
-            auto filled = std::make_shared<bool>(false);
-            how.handOver = [card, filled](qint64 position, QByteArrayView record) {
-                card->fillFields(F::decode(record), position);
-                *filled = true;
-            };
-            // The photo of the card finally on screen, once the file is closed.
-            how.afterClose = [card, filled] {
-                if (*filled)
-                    card->loadPhoto();
-            };
-        }
-    } else if (mark == QLatin1String("costi")) {
-        QWidget* costs = screen(QStringLiteral("frmCosti"));
-        how.handOver = [costs](qint64, QByteArrayView record) {
-            const auto value = [record](F::Field f) { return F::layout().decodeField(record, f); };
-            // In this order, as the cost screen's own field rules may react to each.
-            setControlText(costs, QStringLiteral("txtVeicolo"), value(F::Tipo));
-            setControlText(costs, QStringLiteral("txtMarca"), value(F::Marca));
-            setControlText(costs, QStringLiteral("txtModello"), value(F::Modello));
-            setControlText(costs, QStringLiteral("txtColore"), value(F::Colore));
-            setControlText(costs, QStringLiteral("txtAlimentazione"), value(F::Alimentazione));
-            setControlText(costs, QStringLiteral("txtTarga"), value(F::Targa));
-        };
-    } else if (mark == QLatin1String("riepspese")) {
-        QWidget* selection = screen(QStringLiteral("frmMenuRiepSpese"));
-        how.handOver = [selection](qint64, QByteArrayView record) {
-            setControlText(selection, QStringLiteral("txtTipologia"), F::layout().decodeField(record, F::Targa));
-        };
-    }
+    auto taken = std::make_shared<bool>(false);
+    how.handOver = [this, taken](qint64 position, QByteArrayView record) {
+        if (m_sink.take)
+            m_sink.take(F::decode(record), position);
+        *taken = true;
+    };
+    how.afterClose = [this, taken] {
+        if (*taken && m_sink.afterClose)
+            m_sink.afterClose();
+    };
     handOverByRow(this, *m_list, how);
 }
 

@@ -42,10 +42,11 @@ QLabel* caption(QWidget* parent, const QString& name, const QString& text, QPoin
 
 } // namespace
 
-AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* card)
-    : DialogScreen(ctx, card, QStringLiteral("frmAllegaCartella"), QStringLiteral(" Allega file"),
+AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QString& callerMark,
+                                     const AttachmentSlots& current, Apply onApply)
+    : DialogScreen(ctx, opener, QStringLiteral("frmAllegaCartella"), QStringLiteral(" Allega file"),
                    Window::FixedCentred, QSize(634, 534)),
-      m_card(card) {
+      m_apply(std::move(onApply)) {
     formats::applyProcessWide();
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panContainer"));
@@ -138,9 +139,14 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* card)
     connect(apply, &QPushButton::clicked, this, &AttachmentsDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    m_mark = new QLabel(this);
+    m_mark = new QLabel(callerMark, this);
     m_mark->setObjectName(QStringLiteral("lblMemory"));
     m_mark->hide();
+
+    for (std::size_t i = 0; i < current.size(); ++i) {
+        m_slots[i].name->setText(text::trimmed(current[i].name));
+        m_slots[i].description->setText(text::trimmed(current[i].description));
+    }
 }
 
 void AttachmentsDialog::browse(const Slot& slot) {
@@ -186,15 +192,12 @@ void AttachmentsDialog::openDocument(const Slot& slot) {
 }
 
 void AttachmentsDialog::apply() {
-    if (text::trimmed(m_mark->text()) != QLatin1String("autoparco"))
+    if (!m_apply)
         return;
-    for (int i = 0; i < 3; ++i) {
-        const QString n = QStringLiteral("0%1").arg(i + 1);
-        if (auto* file = m_card->findChild<QLabel*>(QStringLiteral("lblFile") + n))
-            file->setText(text::trimmed(m_slots[i].name->text()));
-        if (auto* description = m_card->findChild<QLabel*>(QStringLiteral("lblDesc") + n))
-            description->setText(text::trimmed(m_slots[i].description->text()));
-    }
+    AttachmentSlots chosen;
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        chosen[i] = {text::trimmed(m_slots[i].name->text()), text::trimmed(m_slots[i].description->text())};
+    m_apply(chosen);
     close();
 }
 

@@ -2,18 +2,31 @@
 
 #include "ui/dialog_screen.h"
 
+#include <array>
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// frmAllegaCartella: edits the three attachment slots of the card on the vehicle card screen.
-// Documents are copied into the attachment folder as soon as they are chosen; the slots go
-// back to the card's hidden labels only with "Applica e chiudi".
+// One attachment slot of a card: the bare file name and its description.
+struct AttachmentSlot {
+    QString name;
+    QString description;
+};
+using AttachmentSlots = std::array<AttachmentSlot, 3>;
+
+// frmAllegaCartella: edits the three attachment slots of a vehicle card. Documents are copied
+// into the attachment folder as soon as they are chosen; the slots go back to the opener
+// (trimmed) only with "Applica e chiudi". lblMemory shows the opener's caller mark.
 class AttachmentsDialog : public DialogScreen {
     Q_OBJECT
 public:
-    // `card` is the vehicle card screen: owner, and holder of lblFile01 .. lblDesc03.
-    AttachmentsDialog(AppContext& ctx, QWidget* card);
+    using Apply = std::function<void(const AttachmentSlots& chosen)>;
+
+    // Shows `current` (trimmed); without `apply`, "Applica e chiudi" does nothing.
+    AttachmentsDialog(AppContext& ctx, QWidget* opener, const QString& callerMark, const AttachmentSlots& current,
+                      Apply onApply);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,7 +42,7 @@ private:
     void openDocument(const Slot& slot);
     void apply();
 
-    QWidget* m_card;
+    Apply m_apply;
     Slot m_slots[3];
     QLabel* m_mark = nullptr;
 };

@@ -6,7 +6,6 @@
 
 #include <QCalendarWidget>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -25,10 +24,10 @@ const MarkedField kMarks[] = {
 
 } // namespace
 
-DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* card)
-    : DialogScreen(ctx, card, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"),
+DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* opener, const QString& callerMark, Import import)
+    : DialogScreen(ctx, opener, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"),
                    Window::FixedCentred, QSize(253, 294)),
-      m_card(card) {
+      m_import(std::move(import)) {
     formats::applyProcessWide();
 
     auto* caption = new QLabel(QStringLiteral("Importare una data:"), this);
@@ -66,7 +65,7 @@ DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* card)
         b->setAutoDefault(false);
     }
 
-    m_mark = new QLabel(this);
+    m_mark = new QLabel(callerMark, this);
     m_mark->setObjectName(QStringLiteral("lblMemory"));
     m_mark->hide();
 
@@ -85,19 +84,11 @@ QString DateCalendarDialog::markFor(const QString& fieldName) {
     return {};
 }
 
-void DateCalendarDialog::setMark(const QString& mark) {
-    m_mark->setText(mark);
-}
-
 void DateCalendarDialog::import() {
-    for (const MarkedField& m : kMarks) {
-        if (m_mark->text() != QLatin1String(m.mark))
-            continue;
-        if (auto* field = m_card->findChild<QLineEdit*>(QString::fromLatin1(m.field)))
-            field->setText(formats::date(m_calendar->selectedDate()));
-        close();
+    if (!m_import)
         return;
-    }
+    m_import(formats::date(m_calendar->selectedDate()));
+    close();
 }
 
 void DateCalendarDialog::paintEvent(QPaintEvent*) {

@@ -2,22 +2,24 @@
 
 #include "ui/dialog_screen.h"
 
+#include <functional>
+
 class QCalendarWidget;
 class QLabel;
 
-// frmCalendario: picks a date for one of the five date fields of the vehicle card. The field
-// is known by the caller mark in lblMemory; "Importa" writes the date straight into it.
+// frmCalendario: picks a date for one of the five date fields of the vehicle card. lblMemory
+// shows the caller mark of the field; "Importa" hands the date ("dd/mm/yyyy") to the opener.
 class DateCalendarDialog : public DialogScreen {
     Q_OBJECT
 public:
-    // `card` is the vehicle card screen, owner of the dialog and of the target field.
-    DateCalendarDialog(AppContext& ctx, QWidget* card);
+    using Import = std::function<void(const QString& date)>;
+
+    // Without `import`, "Importa" does nothing and the dialog stays.
+    DateCalendarDialog(AppContext& ctx, QWidget* opener, const QString& callerMark, Import import);
 
     // The caller mark of a date field ("autoparco_scadbollo" for txtScadBollo); empty for
     // any other field.
     static QString markFor(const QString& fieldName);
-
-    void setMark(const QString& mark);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,7 +27,7 @@ protected:
 private:
     void import();
 
-    QWidget* m_card;
+    Import m_import;
     QCalendarWidget* m_calendar = nullptr;
     QLabel* m_mark = nullptr;
 };

@@ -156,15 +156,21 @@ void VehicleCardScreen::buildToolbar(QWidget* panel) {
     connectTool("cmdNuovo", [this] { clearCard(); });
     connectTool("cmdDuplica", [this] { duplicate(); });
     connectTool("cmdSalva", [this] { save(); });
-    connectTool("cmdTrova", [this] { (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco")))->present(); });
+    connectTool("cmdTrova", [this] {
+        const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64 position) { fillFields(card, position); },
+                               [this] { loadPhoto(); }}; // the photo once the file is closed
+        (new VehicleSearchScreen(m_ctx, this, QStringLiteral("autoparco"), sink))->present();
+    });
     connectTool("cmdEsporta", [this] { vehicle_export::open(m_ctx, this); });
     connectTool("cmdImportaFile", [this] { csv_import::openForVehicles(m_ctx, this); });
-    connectTool("cmdStampa", [this] {
-        VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Print);
-    });
-    connectTool("cmdAnteprima", [this] {
-        VehiclePrintoutScreen::open(m_ctx, this, VehiclePrintoutScreen::Command::Preview);
-    });
+    const auto openPrintout = [this](VehiclePrintoutScreen::Command command) {
+        QStringList fields;
+        for (const QLineEdit* f : m_fields)
+            fields << f->text();
+        VehiclePrintoutScreen::open(m_ctx, this, command, fields, m_photo->picture());
+    };
+    connectTool("cmdStampa", [openPrintout] { openPrintout(VehiclePrintoutScreen::Command::Print); });
+    connectTool("cmdAnteprima", [openPrintout] { openPrintout(VehiclePrintoutScreen::Command::Preview); });
     connectTool("cmdFile", [this] { openAttachments(); });
     connectTool("cmdSlideshow", [this] { (new SlideshowDialog(m_ctx, this))->present(); });
     connectTool("cmdGuida", [this] { help::openTopic(m_ctx, this, help::Topic::VehicleCard); });
@@ -246,21 +252,23 @@ void VehicleCardScreen::buildFields(QWidget* panel) {
 }
 
 void VehicleCardScreen::openAttachments() {
-    auto* dialog = new AttachmentsDialog(m_ctx, this);
-    dialog->findChild<QLabel*>(QStringLiteral("lblMemory"))->setText(QStringLiteral("autoparco"));
-    for (const char* slot : {"File01", "Desc01", "File02", "Desc02", "File03", "Desc03"}) {
-        const QString name = QString::fromLatin1(slot);
-        if (auto* target = dialog->findChild<QLineEdit*>(QStringLiteral("txt") + name))
-            target->setText(text::trimmed(findChild<QLabel*>(QStringLiteral("lbl") + name)->text()));
-    }
-    dialog->present();
+    AttachmentSlots current;
+    for (int i = 0; i < 3; ++i)
+        current[i] = {attachmentLabel(F::File01 + i)->text(), attachmentLabel(F::Desc01 + i)->text()};
+    const auto apply = [this](const AttachmentSlots& chosen) {
+        for (int i = 0; i < 3; ++i) {
+            attachmentLabel(F::File01 + i)->setText(chosen[i].name);
+            attachmentLabel(F::Desc01 + i)->setText(chosen[i].description);
+        }
+    };
+    (new AttachmentsDialog(m_ctx, this, QStringLiteral("autoparco"), current, apply))->present();
 }
 
 void VehicleCardScreen::openCalendar(QLineEdit* field) {
     if (m_calendar) // already up for this key press
         return;
-    auto* dialog = new DateCalendarDialog(m_ctx, this);
-    dialog->setMark(DateCalendarDialog::markFor(field->objectName()));
+    auto* dialog = new DateCalendarDialog(m_ctx, this, DateCalendarDialog::markFor(field->objectName()),
+                                          [field](const QString& date) { field->setText(date); });
     m_calendar = dialog;
     dialog->present();
 }

@@ -1,4 +1,4 @@
-#include "cost_entries.h"
+#include "support/cost_fixtures.h"
 
 #include "analysis/cost_summary.h"
 #include "costs/cost_file.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-using cost_entries::Entry;
+using Entry = fixtures::DatedCost;
 
 cost_summary::Request request(const QString& plate, const QString& reason, const QString& from = "01/01/2014",
                               const QString& to = "31/12/2014") {
@@ -23,7 +23,7 @@ cost_summary::Request request(const QString& plate, const QString& reason, const
 cost_summary::Result summarise(const QList<Entry>& entries, const cost_summary::Request& r) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("2014.eur"));
-    cost_entries::write(path, entries);
+    fixtures::writeDatedCosts(path, entries);
     CostFile file(path);
     cost_summary::Result result;
     cost_summary::read(file, r, result);

@@ -6,7 +6,7 @@
 #include "costs/cost_list.h"
 #include "deadlines/deadline_rule.h"
 #include "records/record_file.h"
-#include "support/failing_reads.h"
+#include "support/failing_device.h"
 #include "support/test_registry.h"
 #include "vehicle_output/export_grid_model.h"
 #include "vehicle_output/export_screen.h"
@@ -106,7 +106,7 @@ const QByteArray& vehicleFile() {
 using Scan = std::function<QStringList(RecordFile& file, int workers)>;
 
 std::pair<QStringList, bool> run(const Scan& scan, const QByteArray& bytes, int recordSize, qint64 failAt, int workers) {
-    RecordFile file(std::make_unique<FailingReads>(bytes, failAt), recordSize);
+    RecordFile file(std::make_unique<FailingDevice>(bytes, failAt), recordSize);
     QStringList out;
     try {
         out = scan(file, workers);

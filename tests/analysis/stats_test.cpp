@@ -1,5 +1,5 @@
+#include "support/cost_fixtures.h"
 #include "support/pdf_reader.h"
-#include "cost_entries.h"
 
 #include "analysis/monthly_costs.h"
 #include "reports/chart_engine.h"
@@ -129,7 +129,7 @@ private slots:
 
     void open_showsTwelvePointsOfTheYear() {
         AppHarness app;
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("10,40")},
                              {QStringLiteral("20/03/2014"), QStringLiteral("5,20"), QStringLiteral("XY"),
                               QStringLiteral("Multa"), {}, {}, {}, false}, // unpaid counts the same
@@ -203,7 +203,7 @@ private slots:
 
     void views_pieAndBars_kindKeptAcrossVisits() {
         AppHarness app;
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("100")},
                              {QStringLiteral("05/04/2014"), QStringLiteral("50")}});
         app.openArea(kScreen);

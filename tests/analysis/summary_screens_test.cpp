@@ -1,4 +1,4 @@
-#include "cost_entries.h"
+#include "support/cost_fixtures.h"
 
 #include "lists/result_list.h"
 #include "support/app_harness.h"
@@ -16,7 +16,7 @@ const QString kSelection = QStringLiteral("frmMenuRiepSpese");
 const QString kView = QStringLiteral("frmRiepSpese");
 const QString kDateHint = QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida.");
 
-using cost_entries::Entry;
+using Entry = fixtures::DatedCost;
 
 struct Selection {
     QString year = QStringLiteral("2014");
@@ -231,7 +231,7 @@ private slots:
 
     void view_listsSortedLinesAndTotal() {
         AppHarness app;
-        cost_entries::write(
+        fixtures::writeDatedCosts(
             app.path(QStringLiteral("2014.eur")),
             {{QStringLiteral("12/01/2014"), QStringLiteral("10,5"), QStringLiteral("AB123CD"), QStringLiteral("Bollo"),
               QStringLiteral("fiat"), QStringLiteral("Panda")},
@@ -261,7 +261,7 @@ private slots:
 
     void view_noFilters_allPlates_mendedSkips() {
         AppHarness app;
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("10,5")},
                              {QStringLiteral("31/02/2014"), QStringLiteral("100")},
                              {QStringLiteral("06/03/2014"), QStringLiteral("cento")},
@@ -298,7 +298,7 @@ private slots:
         QVERIFY(app.printing().jobs.isEmpty());
         AppHarness::click(app.control(kView, QStringLiteral("btnEsci")));
 
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("1"), QStringLiteral("AB1")},
                              {QStringLiteral("06/03/2014"), QStringLiteral("1"), QStringLiteral("AB2")},
                              {QStringLiteral("07/03/2014"), QStringLiteral("1"), QStringLiteral("AB3")}});
@@ -319,7 +319,7 @@ private slots:
 
     void print_titleRowsAndClosingLines() {
         AppHarness app;
-        cost_entries::write(app.path(QStringLiteral("2014.eur")),
+        fixtures::writeDatedCosts(app.path(QStringLiteral("2014.eur")),
                             {{QStringLiteral("05/03/2014"), QStringLiteral("10,5"), QStringLiteral("AB123CD")},
                              {QStringLiteral("06/03/2014"), QStringLiteral("2"), QStringLiteral("AB123CD")}});
         app.openArea(kSelection);

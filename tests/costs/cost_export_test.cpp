@@ -86,11 +86,7 @@ void writeYear(AppHarness& app, const QString& year, const QList<C>& entries) {
 
 // The year chosen in the cost menu, then the cost screen's export command.
 ExportScreen* openExport(AppHarness& app, const QString& year) {
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))
-        ->setText(year);
-    AppHarness::click(
-        app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
+    app.openCostYear(year);
     auto* file = app.control<QLabel>(kCosts, QStringLiteral("lblFile"));
     if (!file || file->text() != CostFile::pathFor(app.dir(), year))
         return nullptr;

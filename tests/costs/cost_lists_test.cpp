@@ -5,6 +5,7 @@
 #include "support/test_registry.h"
 
 #include "costs/cost_list.h"
+#include "costs/cost_search_screen.h"
 #include "lists/result_list.h"
 
 #include <QCheckBox>
@@ -30,10 +31,7 @@ QString yearPath(AppHarness& app) {
 }
 
 void openYear(AppHarness& app) {
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText("2014");
-    AppHarness::click(app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
-    AppHarness::activate(app.screen(kCosts));
+    app.openCostYear(QStringLiteral("2014"));
 }
 
 // Opens a list screen from the cost entry screen's tool bar.
@@ -362,27 +360,32 @@ private slots:
         QVERIFY(!app.control(kSearch, QStringLiteral("lblAttendere"))->isVisible());
     }
 
-    void search_handsOverOnlyForTheMarkCosti_data() {
-        QTest::addColumn<QString>("mark");
-        QTest::addColumn<bool>("loaded");
-        QTest::newRow("Costi") << "Costi" << true;
-        QTest::newRow("Costi with blanks") << " Costi " << true;
-        QTest::newRow("costi") << "costi" << false;
-        QTest::newRow("empty") << "" << false;
+    // Only the cost entry screen takes the chosen entry; a search opened by another screen
+    // and left unheard closes without touching it.
+    void search_handsOverToTheCostScreenThatOpenedIt_data() {
+        QTest::addColumn<bool>("fromCosts");
+        QTest::newRow("opened by the cost screen") << true;
+        QTest::newRow("opened by another screen") << false;
     }
-    void search_handsOverOnlyForTheMarkCosti() {
-        QFETCH(QString, mark);
-        QFETCH(bool, loaded);
+    void search_handsOverToTheCostScreenThatOpenedIt() {
+        QFETCH(bool, fromCosts);
         AppHarness app;
         fixtures::writeCosts(yearPath(app), {entry(QStringLiteral("a"), QStringLiteral("Sì")),
                                              entry(QStringLiteral("b"), QStringLiteral("No"))});
-        QVERIFY(openFromCosts(app, QStringLiteral("cmdTrova"), kSearch));
-        app.control<QLabel>(kSearch, QStringLiteral("lblMemory"))->setText(mark);
+        if (fromCosts) {
+            QVERIFY(openFromCosts(app, QStringLiteral("cmdTrova"), kSearch));
+        } else {
+            openYear(app);
+            auto* dialog = new CostSearchScreen(app.context(), app.screen(QStringLiteral("frmAvvio")),
+                                                QStringLiteral("costi"), yearPath(app));
+            dialog->present();
+            AppHarness::activate(dialog);
+        }
         search(app, {{QStringLiteral("txtMarca"), QStringLiteral("b")}});
         doubleClickRow(list(app, kSearch), 0);
         QVERIFY(!app.screen(kSearch));
-        QCOMPARE(costText(app, QStringLiteral("lblPosizione")), loaded ? QStringLiteral("2") : QString());
-        QCOMPARE(costText(app, QStringLiteral("txtMarca")), loaded ? QStringLiteral("Marca b") : QString());
+        QCOMPARE(costText(app, QStringLiteral("lblPosizione")), fromCosts ? QStringLiteral("2") : QString());
+        QCOMPARE(costText(app, QStringLiteral("txtMarca")), fromCosts ? QStringLiteral("Marca b") : QString());
     }
 };
 

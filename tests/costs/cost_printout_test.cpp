@@ -3,6 +3,7 @@
 #include "support/test_registry.h"
 
 #include "costs/cost_printout.h"
+#include "costs/cost_screen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,11 +18,7 @@ const QString kCosts = QStringLiteral("frmCosti");
 
 // The cost entry screen on a year, cleared, and then `values` typed into its fields (not saved).
 void openCostScreen(AppHarness& app, const QMap<QString, QString>& values = {}, bool paid = false) {
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))
-        ->setText(QStringLiteral("2014"));
-    AppHarness::click(
-        app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
+    app.openCostYear(QStringLiteral("2014"));
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         QWidget* w = app.control(kCosts, it.key());
         if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -101,7 +98,7 @@ private slots:
         AppHarness app;
         openCostScreen(app);
         QStringList values;
-        for (const auto& line : cost_printout::lines(*app.screen(kCosts)))
+        for (const auto& line : cost_printout::lines(qobject_cast<CostScreen*>(app.screen(kCosts))->entryOnScreen()))
             values << line.value;
         QCOMPARE(values,
                  (QStringList{QStringLiteral("  2014"), QString(), QStringLiteral("  "), QString(),

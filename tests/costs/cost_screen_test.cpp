@@ -18,10 +18,8 @@ namespace {
 using C = TSchedaCosto;
 const QString kMenu = QStringLiteral("frmMenuCosti");
 const QString kCosts = QStringLiteral("frmCosti");
-const QString kAccess = expected_texts::accessFailure();
 const QString kUpdated = expected_texts::recordUpdated();
 const QString kAppended = QStringLiteral("La scheda corrente è stata salvata in archivio.");
-const QString kChangedElsewhere = expected_texts::changedElsewhere();
 
 const QStringList kReturnOrder = {
     "txtVeicolo", "txtMarca",       "txtModello",  "txtColore",      "txtAlimentazione", "txtTarga",
@@ -63,11 +61,7 @@ void click(AppHarness& app, const QString& name) {
 
 // The year selection, then the cost entry screen on that year.
 void openYear(AppHarness& app, const QString& year) {
-    app.openArea(kMenu);
-    app.control<QLineEdit>(kMenu, QStringLiteral("txtAnnoConsumi"))->setText(year);
-    AppHarness::click(app.control(kMenu, QStringLiteral("btnApriConsumi")));
-    if (app.screen(kCosts)->isVisible())
-        AppHarness::activate(app.screen(kCosts));
+    app.openCostYear(year);
 }
 
 void fillValidEntry(AppHarness& app) {
@@ -551,60 +545,6 @@ private slots:
         QCOMPARE(info->text(), QStringLiteral("Spunta questa casella per indicare che il pagamento è stato saldato."));
         AppHarness::hover(control(app, QStringLiteral("shpPersone")));
         QCOMPARE(info->text(), QString());
-    }
-
-    // Two copies of the program on one folder, both showing entry 1 of 2014.
-    void save_overAnEntryAnotherCopyChanged_asksFirst_data() {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("yes: this copy's entry is stored") << true;
-        QTest::newRow("no: the other copy's entry stays") << false;
-    }
-    void save_overAnEntryAnotherCopyChanged_asksFirst() {
-        QFETCH(bool, overwrite);
-        AppHarness first;
-        const QString path = yearPath(first, QStringLiteral("2014"));
-        fixtures::writeCosts(path, {fixtures::costEntry(QStringLiteral("1"))});
-        AppHarness second(first.dir());
-        for (AppHarness* app : {&first, &second}) {
-            openYear(*app, QStringLiteral("2014"));
-            click(*app, QStringLiteral("cmdPrimo"));
-        }
-        set(first, QStringLiteral("txtLuogo"), QStringLiteral("Roma"));
-        click(first, QStringLiteral("cmdSalva"));
-        QCOMPARE(first.dialogs().texts(), QStringList{kUpdated});
-
-        set(second, QStringLiteral("txtLuogo"), QStringLiteral("Milano"));
-        second.dialogs().queue(overwrite);
-        click(second, QStringLiteral("cmdSalva"));
-        QCOMPARE(second.dialogs().prompts().first().kind, QStringLiteral("question"));
-        QCOMPARE(second.dialogs().texts(),
-                 overwrite ? (QStringList{kChangedElsewhere, kUpdated}) : QStringList{kChangedElsewhere});
-        const QList<C> stored = fixtures::readCosts(path);
-        QCOMPARE(stored.size(), 1);
-        QCOMPARE(stored[0][C::Luogo], overwrite ? QStringLiteral("Milano") : QStringLiteral("Roma"));
-        QCOMPARE(text(second, QStringLiteral("txtLuogo")), QStringLiteral("Milano"));
-        QCOMPARE(position(second), QStringLiteral("1"));
-
-        // A new entry is appended without a question whatever the other copy did.
-        second.dialogs().clear();
-        click(second, QStringLiteral("cmdNuovo"));
-        fillValidEntry(second);
-        click(second, QStringLiteral("cmdSalva"));
-        QCOMPARE(second.dialogs().texts(), QStringList{kAppended});
-        QCOMPARE(fixtures::readCosts(path).size(), 2);
-    }
-
-    void save_pastTheEndOfAShortenedFile_isRefused() {
-        AppHarness app;
-        const QString path = yearPath(app, QStringLiteral("2014"));
-        fixtures::writeCosts(path, {fixtures::costEntry(QStringLiteral("1")), fixtures::costEntry(QStringLiteral("2"))});
-        openYear(app, QStringLiteral("2014"));
-        click(app, QStringLiteral("cmdUltimo"));
-        fixtures::writeCosts(path, {fixtures::costEntry(QStringLiteral("9"))}); // replaced by another copy
-        const QByteArray before = fixtures::readFile(path);
-        click(app, QStringLiteral("cmdSalva"));
-        QCOMPARE(app.dialogs().prompts(), (QList<Prompt>{prompt(QStringLiteral("error"), kAccess)}));
-        QCOMPARE(fixtures::readFile(path), before);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/app_harness.h"
 #include "support/pdf_reader.h"
+#include "support/failing_device.h"
 #include "support/test_registry.h"
 
 #include "deadlines/deadline_rule.h"
@@ -15,21 +16,6 @@ namespace {
 
 using F = TSchedaVeicolo;
 
-// Reads up to `allowed` bytes, then fails, as a file on a lost network share does.
-class FailingReads : public QBuffer {
-public:
-    FailingReads(const QByteArray& bytes, qint64 allowed) : m_allowed(allowed) { setData(bytes); }
-
-protected:
-    qint64 readData(char* data, qint64 len) override {
-        if (pos() + len > m_allowed)
-            return -1;
-        return QBuffer::readData(data, len);
-    }
-
-private:
-    qint64 m_allowed;
-};
 const QString kMenu = QStringLiteral("frmMenuScadenze");
 
 F card(const QString& tipo, const QString& marca, F::Field deadline, const QString& date) {
@@ -95,7 +81,7 @@ private slots:
         QByteArray bytes;
         for (int i = 0; i < cards; ++i)
             bytes += card(QStringLiteral("Auto %1").arg(i), "Fiat", F::ScadBollo, "01/12/2026").encode();
-        RecordFile file(std::make_unique<FailingReads>(bytes, bytes.size() - 1), F::kRecordSize);
+        RecordFile file(std::make_unique<FailingDevice>(bytes, bytes.size() - 1), F::kRecordSize);
         std::vector<QString> rows;
         QVERIFY_THROWS_EXCEPTION(RecordFileError,
                                  deadlines::collectDue(file, deadlines::Kind::Bollo, QDate(2026, 12, 10), rows));

@@ -134,9 +134,7 @@ private slots:
     // Entries go to the year open on the cost screen, with day, month and year from the date.
     void costs_goToTheOpenYear() {
         AppHarness app;
-        app.openArea(QStringLiteral("frmMenuCosti"));
-        app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText(QStringLiteral("2025"));
-        AppHarness::click(app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
+        app.openCostYear(QStringLiteral("2025"));
         app.dialogs().queue(writeCsv(app, "Data;Marca;Modello;Targa;Causale;Importo\n"
                                           "07/11/2025;Fiat;Panda;ab1;Bollo;\"1.234,5\"\n"));
         AppHarness::click(app.control(QStringLiteral("frmCosti"), QStringLiteral("cmdImportaFile")));

@@ -41,10 +41,7 @@ void startAtFullMenu(AppHarness& app) {
 }
 
 void openCostYear(AppHarness& app) {
-    app.openArea(QStringLiteral("frmMenuCosti"));
-    app.control<QLineEdit>(QStringLiteral("frmMenuCosti"), QStringLiteral("txtAnnoConsumi"))->setText("2014");
-    AppHarness::click(app.control(QStringLiteral("frmMenuCosti"), QStringLiteral("btnApriConsumi")));
-    AppHarness::activate(app.screen(kCosts));
+    app.openCostYear(QStringLiteral("2014"));
 }
 
 // The screens where only Space used to press the focused button, each brought to that button.
@@ -53,7 +50,7 @@ const std::map<QString, std::function<QPushButton*(AppHarness&)>>& focusedButton
         {"calendar Importa",
          [](AppHarness& app) {
              app.openArea(kCard);
-             (new DateCalendarDialog(app.context(), app.screen(kCard)))->present();
+             (new DateCalendarDialog(app.context(), app.screen(kCard), QString(), {}))->present();
              return button(app, QStringLiteral("frmCalendario"), QStringLiteral("btnImportaData"));
          }},
         {"vehicle search Trova",

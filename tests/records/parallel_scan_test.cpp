@@ -1,6 +1,6 @@
 #include "records/parallel_scan.h"
 #include "records/record_file.h"
-#include "support/failing_reads.h"
+#include "support/failing_device.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -31,7 +31,7 @@ QByteArray recordsOf(int count) {
 
 std::unique_ptr<RecordFile> fileOf(const QByteArray& bytes, qint64 failAt = -1) {
     return std::make_unique<RecordFile>(
-        std::make_unique<FailingReads>(bytes, failAt < 0 ? bytes.size() + 1 : failAt), kSize);
+        std::make_unique<FailingDevice>(bytes, failAt < 0 ? bytes.size() + 1 : failAt), kSize);
 }
 
 int positionIn(QByteArrayView record) {

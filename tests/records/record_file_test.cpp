@@ -1,4 +1,5 @@
 #include "support/record_fixtures.h"
+#include "support/failing_device.h"
 #include "support/test_registry.h"
 
 #include "records/record_file.h"
@@ -20,24 +21,6 @@ constexpr int kSize = 10;
 QByteArray record(char c) {
     return QByteArray(kSize, c);
 }
-
-// A device that fails every write after the first `allowed` bytes.
-class FailingDevice : public QBuffer {
-public:
-    explicit FailingDevice(qint64 allowed) : m_allowed(allowed) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 len) override {
-        if (m_written + len > m_allowed)
-            return -1;
-        m_written += len;
-        return QBuffer::writeData(data, len);
-    }
-
-private:
-    qint64 m_allowed;
-    qint64 m_written = 0;
-};
 
 // Another process's write lock on a whole file, held until release(): either kind of POSIX
 // record lock a program on another machine's share might hold.

@@ -54,6 +54,18 @@ void AppHarness::openArea(const QString& name) {
     activate(screen(name));
 }
 
+QWidget* AppHarness::openCostYear(const QString& year) {
+    const QString menu = QStringLiteral("frmMenuCosti");
+    openArea(menu);
+    control<QLineEdit>(menu, QStringLiteral("txtAnnoConsumi"))->setText(year);
+    click(control(menu, QStringLiteral("btnApriConsumi")));
+    QWidget* costs = screen(QStringLiteral("frmCosti"));
+    if (!costs || !costs->isVisible())
+        return nullptr;
+    activate(costs);
+    return costs;
+}
+
 QWidget* AppHarness::screen(const QString& name) const {
     if (m_program)
         if (AreaScreen* s = m_program->screens().area(name))

@@ -35,6 +35,9 @@ public:
     void startAtMainMenu();
     // start() if needed, then opens an area from the main menu ("frmAutoparco" ...).
     void openArea(const QString& name);
+    // openArea("frmMenuCosti"), `year` typed into the year field and "Apri" clicked, as the
+    // user opens a cost year. The cost entry screen when it came up, else nullptr.
+    QWidget* openCostYear(const QString& year);
 
     // An area screen, or a visible dialog screen, by its name; nullptr when there is none.
     QWidget* screen(const QString& name) const;

@@ -29,6 +29,29 @@ void writeCosts(const QString& path, const QList<TSchedaCosto>& entries) {
     writeFile(path, bytes);
 }
 
+TSchedaCosto datedCost(const DatedCost& e) {
+    using C = TSchedaCosto;
+    C r;
+    r[C::Data] = e.date;
+    r[C::Giorno] = e.date.left(2);
+    r[C::Anno] = e.date.mid(6, 4);
+    r[C::Importo] = e.amount;
+    r[C::Targa] = e.plate;
+    r[C::Causale] = e.reason;
+    r[C::Marca] = e.make;
+    r[C::Modello] = e.model;
+    r[C::Beneficiario] = e.payee;
+    r[C::Saldato] = e.paid ? C::paid() : C::unpaid();
+    return r;
+}
+
+void writeDatedCosts(const QString& path, const QList<DatedCost>& entries) {
+    QList<TSchedaCosto> records;
+    for (const DatedCost& e : entries)
+        records.append(datedCost(e));
+    writeCosts(path, records);
+}
+
 QList<TSchedaCosto> readCosts(const QString& path) {
     const QByteArray bytes = readFile(path);
     QList<TSchedaCosto> entries;

@@ -21,6 +21,8 @@ const QString kCosts = QStringLiteral("frmCosti");
 const QString kYear = QStringLiteral("2014");
 const QString kEmptyFile = expected_texts::emptyFile();
 const QString kAccess = expected_texts::accessFailure();
+const QString kUpdated = expected_texts::recordUpdated();
+const QString kChangedElsewhere = expected_texts::changedElsewhere();
 // Both fixtures write "Marca <n>" into record n, and both screens show it here.
 const QString kTagField = QStringLiteral("txtMarca");
 
@@ -48,11 +50,7 @@ void open(AppHarness& app, const QString& screen) {
         app.openArea(kCard);
         return;
     }
-    const QString menu = QStringLiteral("frmMenuCosti");
-    app.openArea(menu);
-    app.control<QLineEdit>(menu, QStringLiteral("txtAnnoConsumi"))->setText(kYear);
-    AppHarness::click(app.control(menu, QStringLiteral("btnApriConsumi")));
-    AppHarness::activate(app.screen(kCosts));
+    app.openCostYear(kYear);
 }
 
 QString text(AppHarness& app, const QString& screen, const QString& name) {
@@ -91,6 +89,21 @@ void fillRequired(AppHarness& app, const QString& screen) {
 void addRows(const std::function<void(const QString& screen, const QString& prefix)>& rows) {
     rows(kCard, QStringLiteral("card: "));
     rows(kCosts, QStringLiteral("costs: "));
+}
+
+// Field `name` ("Modello", "Targa" ...) of every stored record, in file order.
+QStringList stored(AppHarness& app, const QString& screen, const char* name) {
+    QStringList values;
+    if (screen == kCard) {
+        const int f = TSchedaVeicolo::layout().indexOf(name);
+        for (const TSchedaVeicolo& card : fixtures::readVehicles(app.dir()))
+            values.append(card.values[f]);
+    } else {
+        const int f = TSchedaCosto::layout().indexOf(name);
+        for (const TSchedaCosto& entry : fixtures::readCosts(recordFile(app, screen)))
+            values.append(entry.values[f]);
+    }
+    return values;
 }
 
 // What a user can see after an action: the record number, the prompts, the windows shown.
@@ -195,6 +208,76 @@ private slots:
         QCOMPARE(position(app, screen), QString());
         QCOMPARE(text(app, screen, kTagField), QStringLiteral("x"));
         QVERIFY(QFileInfo(recordFile(app, screen)).isDir());
+    }
+
+    // Two copies of the program on one folder, both showing record 2.
+    void save_overARecordAnotherCopyChanged_asksFirst_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("overwrite");
+        addRows([](const QString& s, const QString& p) {
+            QTest::newRow(qPrintable(p + QLatin1String("yes: this copy's record is stored"))) << s << true;
+            QTest::newRow(qPrintable(p + QLatin1String("no: the other copy's record stays"))) << s << false;
+        });
+    }
+    void save_overARecordAnotherCopyChanged_asksFirst() {
+        QFETCH(QString, screen);
+        QFETCH(bool, overwrite);
+        AppHarness first;
+        writeRecords(first, screen, 2);
+        AppHarness second(first.dir());
+        for (AppHarness* app : {&first, &second}) {
+            open(*app, screen);
+            AppHarness::click(app->control(screen, QStringLiteral("cmdUltimo")));
+        }
+        setText(first, screen, QStringLiteral("txtModello"), QStringLiteral("Rosso"));
+        AppHarness::click(first.control(screen, QStringLiteral("cmdSalva")));
+        QCOMPARE(first.dialogs().texts(), QStringList{kUpdated});
+
+        setText(second, screen, QStringLiteral("txtModello"), QStringLiteral("Blu"));
+        second.dialogs().queue(overwrite);
+        AppHarness::click(second.control(screen, QStringLiteral("cmdSalva")));
+        QCOMPARE(second.dialogs().prompts().first().kind, QStringLiteral("question"));
+        QCOMPARE(second.dialogs().texts(),
+                 overwrite ? (QStringList{kChangedElsewhere, kUpdated}) : QStringList{kChangedElsewhere});
+        QCOMPARE(stored(first, screen, "Modello"),
+                 (QStringList{QStringLiteral("Modello 1"), overwrite ? QStringLiteral("Blu") : QStringLiteral("Rosso")}));
+        QCOMPARE(text(second, screen, QStringLiteral("txtModello")), QStringLiteral("Blu")); // the typing stays
+        QCOMPARE(position(second, screen), QStringLiteral("2"));
+
+        // Once this copy holds what is stored, its next save asks nothing; a new record never asks.
+        second.dialogs().clear();
+        if (overwrite) {
+            AppHarness::click(second.control(screen, QStringLiteral("cmdSalva")));
+            QCOMPARE(second.dialogs().texts(), QStringList{kUpdated});
+            second.dialogs().clear();
+        }
+        AppHarness::click(second.control(screen, QStringLiteral("cmdNuovo")));
+        fillRequired(second, screen);
+        AppHarness::click(second.control(screen, QStringLiteral("cmdSalva")));
+        QCOMPARE(second.dialogs().prompts().size(), 1);
+        QCOMPARE(second.dialogs().prompts().first().kind, QStringLiteral("information"));
+        QCOMPARE(stored(first, screen, "Modello").size(), 3);
+        QCOMPARE(position(second, screen), QStringLiteral("3"));
+    }
+
+    void save_pastTheEndOfAShortenedFile_isRefused_data() {
+        QTest::addColumn<QString>("screen");
+        addRows([](const QString& s, const QString& p) { QTest::newRow(qPrintable(p + QLatin1String("record 3 of 1"))) << s; });
+    }
+    void save_pastTheEndOfAShortenedFile_isRefused() {
+        QFETCH(QString, screen);
+        AppHarness app;
+        writeRecords(app, screen, 3);
+        open(app, screen);
+        AppHarness::click(app.control(screen, QStringLiteral("cmdUltimo")));
+        writeRecords(app, screen, 1); // another copy replaced the file with a shorter one
+        const QByteArray before = fixtures::readFile(recordFile(app, screen));
+        setText(app, screen, QStringLiteral("txtModello"), QStringLiteral("Verde"));
+        AppHarness::click(app.control(screen, QStringLiteral("cmdSalva")));
+        QCOMPARE(app.dialogs().texts(), QStringList{kAccess});
+        QCOMPARE(app.dialogs().prompts().first().kind, QStringLiteral("error"));
+        QCOMPARE(fixtures::readFile(recordFile(app, screen)), before);
+        QCOMPARE(position(app, screen), QStringLiteral("3"));
     }
 
     // A key does what a click on its button does, on a screen showing record 2 of 3 with the

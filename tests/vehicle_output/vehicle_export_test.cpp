@@ -1,6 +1,7 @@
 #include "support/app_harness.h"
 #include "support/file_size_limit.h"
 #include "support/spreadsheet_reader.h"
+#include "support/failing_device.h"
 #include "support/test_registry.h"
 
 #include "vehicle_output/export_screen.h"
@@ -99,25 +100,6 @@ void typeInCell(QTableView* view, int row, int column, const QString& text) {
     if (QWidget* editor = view->indexWidget(view->currentIndex()))
         QTest::keyClicks(editor, text.mid(1));
 }
-
-// Accepts `room` bytes, then refuses every write, as a full disk does.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 len) override {
-        if (len > m_room)
-            return -1;
-        m_room -= len;
-        return len;
-    }
-
-private:
-    qint64 m_room;
-};
-
 
 } // namespace
 

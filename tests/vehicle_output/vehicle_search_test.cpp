@@ -10,6 +10,7 @@
 #include "vehicles/vehicle_file.h"
 #include "vehicles/vehicle_photo.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
@@ -39,11 +40,10 @@ QWidget* openSearchFromCard(AppHarness& app) {
     return search;
 }
 
-// Opens the search as another screen does: its mark written in, shown modally.
-QWidget* openSearchWithMark(AppHarness& app, const QString& opener, const QString& mark) {
-    app.startAtMainMenu();
-    auto* search = new VehicleSearchScreen(app.context(), app.screen(opener), mark);
-    search->present();
+// Opens the search from another screen's tool that calls it up.
+QWidget* openSearchFrom(AppHarness& app, const QString& opener, const QString& tool) {
+    AppHarness::click(app.control(opener, tool));
+    QWidget* search = app.screen(kSearch);
     AppHarness::activate(search);
     return search;
 }
@@ -277,21 +277,19 @@ private slots:
         fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD",
                                                  {{F::Colore, "Rosso"}, {F::Alimentazione, "Benzina"},
                                                   {F::Autista, "Mario"}})});
-        app.startAtMainMenu();
-        // The cost entry screen's vehicle fields, as that screen names them.
-        QWidget* costs = app.screen(QStringLiteral("frmCosti"));
-        QStringList names{"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione", "txtTarga",
-                          "txtConducente"};
-        for (const QString& name : names)
-            if (!costs->findChild<QLineEdit*>(name))
-                (new QLineEdit(costs))->setObjectName(name);
-        openSearchWithMark(app, QStringLiteral("frmCosti"), QStringLiteral("costi"));
+        QVERIFY(app.openCostYear(QStringLiteral("2014")));
+        QVERIFY(openSearchFrom(app, QStringLiteral("frmCosti"), QStringLiteral("cmdImporta")));
+        QCOMPARE(app.control<QLabel>(kSearch, QStringLiteral("lblMemory"))->text(), QStringLiteral("costi"));
         searchFor(app, {});
         doubleClickRow(list(app), 0);
         QVERIFY(!app.screen(kSearch));
         QStringList got;
-        for (const QString& name : names)
-            got.append(costs->findChild<QLineEdit*>(name)->text());
+        for (const char* name : {"txtVeicolo", "txtMarca", "txtModello", "txtColore", "txtAlimentazione", "txtTarga",
+                                 "txtConducente"}) {
+            QWidget* field = app.control(QStringLiteral("frmCosti"), QString::fromLatin1(name));
+            auto* combo = qobject_cast<QComboBox*>(field);
+            got.append(combo ? combo->currentText() : qobject_cast<QLineEdit*>(field)->text());
+        }
         QCOMPARE(got, (QStringList{"Autovettura", "Fiat", "Panda", "Rosso", "Benzina", "AB123CD", ""}));
         QCOMPARE(app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text(), QString());
     }
@@ -299,12 +297,9 @@ private slots:
     void handOver_riepspese_writesOnlyThePlate() {
         AppHarness app;
         fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD")});
-        app.startAtMainMenu();
-        QWidget* selection = app.screen(QStringLiteral("frmMenuRiepSpese"));
-        auto* plate = selection->findChild<QLineEdit*>(QStringLiteral("txtTipologia"));
-        if (!plate)
-            (plate = new QLineEdit(selection))->setObjectName(QStringLiteral("txtTipologia"));
-        openSearchWithMark(app, QStringLiteral("frmMenuRiepSpese"), QStringLiteral("riepspese"));
+        app.openArea(QStringLiteral("frmMenuRiepSpese"));
+        auto* plate = app.control<QLineEdit>(QStringLiteral("frmMenuRiepSpese"), QStringLiteral("txtTipologia"));
+        QVERIFY(openSearchFrom(app, QStringLiteral("frmMenuRiepSpese"), QStringLiteral("impCliente")));
         searchFor(app, {});
         list(app)->setFocus();
         list(app)->selectRow(0);
@@ -314,17 +309,15 @@ private slots:
         QCOMPARE(app.control<QLineEdit>(kCard, QStringLiteral("txtTarga"))->text(), QString());
     }
 
-    void handOver_unknownMarkOrMissingControls_writeNothingAndClose_data() {
-        QTest::addColumn<QString>("mark");
-        QTest::newRow("unknown mark") << "Autoparco";
-        QTest::newRow("costi without its controls") << "costi";
-    }
-    void handOver_unknownMarkOrMissingControls_writeNothingAndClose() {
-        QFETCH(QString, mark);
+    // An opener that takes nothing: the row still closes the search, silently.
+    void handOver_toAnOpenerThatTakesNothing_writesNothingAndCloses() {
         AppHarness app;
         fixtures::writeVehicles(app.dir(), {card("Autovettura", "Fiat", "Panda", "AB123CD")});
         app.startAtMainMenu();
-        openSearchWithMark(app, QStringLiteral("frmAvvio"), mark);
+        auto* search = new VehicleSearchScreen(app.context(), app.screen(QStringLiteral("frmAvvio")),
+                                               QStringLiteral("Autoparco"), {});
+        search->present();
+        AppHarness::activate(search);
         searchFor(app, {});
         doubleClickRow(list(app), 0);
         QVERIFY(!app.screen(kSearch));

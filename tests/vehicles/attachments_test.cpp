@@ -3,6 +3,7 @@
 #include "support/test_registry.h"
 
 #include "vehicles/attachment_files.h"
+#include "vehicles/attachments_dialog.h"
 
 #include <QDir>
 #include <QLabel>
@@ -256,12 +257,12 @@ private slots:
         QVERIFY(QDir(attachment_files::folderIn(app.dir())).isEmpty());
     }
 
-    void applyWithAnotherMark_doesNothing() {
+    // Opened by a screen that takes no slots back: "Applica e chiudi" leaves everything.
+    void applyWithoutATaker_doesNothing() {
         AppHarness app;
         app.openArea(kCard);
-        openAttachments(app);
+        (new AttachmentsDialog(app.context(), app.screen(kCard), QStringLiteral("costi"), {}, {}))->present();
         slot(app, QStringLiteral("txtDesc01"))->setText(QStringLiteral("x"));
-        app.control<QLabel>(kAttach, QStringLiteral("lblMemory"))->setText(QStringLiteral("costi"));
         AppHarness::click(app.control(kAttach, QStringLiteral("btnApplica")));
         QVERIFY(app.screen(kAttach));
         QCOMPARE(cardLabel(app, QStringLiteral("lblDesc01"))->text(), QString());

@@ -1,6 +1,8 @@
 #include "support/app_harness.h"
 #include "support/test_registry.h"
 
+#include "vehicles/date_calendar_dialog.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
@@ -204,19 +206,27 @@ private slots:
                 QCOMPARE(::field(app, other)->text(), QString());
     }
 
-    void calendar_cancelOrUnknownMarkChangesNothing() {
+    void calendar_cancelChangesNothing() {
         AppHarness app;
         app.openArea(kCard);
         QLineEdit* date = field(app, F::Lettura);
         date->setText(QStringLiteral("01/01/2020"));
         AppHarness::press(date, Qt::Key_K);
         app.control<QCalendarWidget>(kCalendar, QStringLiteral("calAppuntamenti"))->setSelectedDate(QDate(2031, 3, 5));
-        app.control<QLabel>(kCalendar, QStringLiteral("lblMemory"))->setText(QStringLiteral("costi"));
-        AppHarness::click(app.control(kCalendar, QStringLiteral("btnImportaData")));
-        QVERIFY(app.screen(kCalendar)); // stays open
         AppHarness::click(app.control(kCalendar, QStringLiteral("btnAnnulla")));
         QVERIFY(!app.screen(kCalendar));
         QCOMPARE(date->text(), QStringLiteral("01/01/2020"));
+    }
+
+    // Opened by a screen that takes no date: "Importa" does nothing and the calendar stays.
+    void calendar_withoutATaker_staysOpen() {
+        AppHarness app;
+        app.openArea(kCard);
+        (new DateCalendarDialog(app.context(), app.screen(kCard), QStringLiteral("costi"), {}))->present();
+        AppHarness::click(app.control(kCalendar, QStringLiteral("btnImportaData")));
+        QVERIFY(app.screen(kCalendar));
+        AppHarness::click(app.control(kCalendar, QStringLiteral("btnAnnulla")));
+        QVERIFY(!app.screen(kCalendar));
     }
 
     // What the field shows is what the card keeps: no 17-character chassis number on screen

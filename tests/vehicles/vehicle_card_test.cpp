@@ -1,5 +1,4 @@
 #include "support/app_harness.h"
-#include "support/expected_texts.h"
 #include "support/test_registry.h"
 
 #include "vehicles/vehicle_file.h"
@@ -11,7 +10,6 @@ namespace {
 
 using F = TSchedaVeicolo;
 const QString kCard = QStringLiteral("frmAutoparco");
-const QString kAccess = expected_texts::accessFailure();
 
 QString position(AppHarness& app) {
     return app.control<QLabel>(kCard, QStringLiteral("lblPosizione"))->text();
@@ -25,8 +23,6 @@ void setField(AppHarness& app, F::Field f, const QString& value) {
 void clickTool(AppHarness& app, const QString& name) {
     AppHarness::click(app.control(kCard, name));
 }
-const QString kUpdated = expected_texts::recordUpdated();
-const QString kChangedElsewhere = expected_texts::changedElsewhere();
 
 } // namespace
 
@@ -182,62 +178,6 @@ private slots:
         QCOMPARE(info->text(), QStringLiteral("Salva la scheda in archivio."));
         AppHarness::hover(app.control(kCard, QStringLiteral("panel")), QPoint(5, 640));
         QCOMPARE(info->text(), QString());
-    }
-
-    // Two copies of the program on one folder, both showing card 2.
-    void save_overACardAnotherCopyChanged_asksFirst_data() {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("yes: this copy's card is stored") << true;
-        QTest::newRow("no: the other copy's card stays") << false;
-    }
-    void save_overACardAnotherCopyChanged_asksFirst() {
-        QFETCH(bool, overwrite);
-        AppHarness first;
-        fixtures::writeVehicles(first.dir(), {fixtures::vehicle(QStringLiteral("1")), fixtures::vehicle(QStringLiteral("2"))});
-        AppHarness second(first.dir());
-        for (AppHarness* app : {&first, &second}) {
-            app->openArea(kCard);
-            clickTool(*app, QStringLiteral("cmdUltimo"));
-        }
-        setField(first, F::Colore, QStringLiteral("Rosso"));
-        clickTool(first, QStringLiteral("cmdSalva"));
-        QCOMPARE(first.dialogs().texts(), QStringList{kUpdated});
-
-        setField(second, F::Colore, QStringLiteral("Blu"));
-        second.dialogs().queue(overwrite);
-        clickTool(second, QStringLiteral("cmdSalva"));
-        QCOMPARE(second.dialogs().prompts().first().kind, QStringLiteral("question"));
-        QCOMPARE(second.dialogs().texts(),
-                 overwrite ? (QStringList{kChangedElsewhere, kUpdated}) : QStringList{kChangedElsewhere});
-        const QList<F> stored = fixtures::readVehicles(first.dir());
-        QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[1][F::Colore], overwrite ? QStringLiteral("Blu") : QStringLiteral("Rosso"));
-        QCOMPARE(fieldText(second, F::Colore), QStringLiteral("Blu")); // the typing stays either way
-        QCOMPARE(position(second), QStringLiteral("2"));
-
-        // Once this copy holds what is stored, its next save asks nothing.
-        if (overwrite) {
-            second.dialogs().clear();
-            clickTool(second, QStringLiteral("cmdSalva"));
-            QCOMPARE(second.dialogs().texts(), QStringList{kUpdated});
-        }
-    }
-
-    void save_pastTheEndOfAShortenedFile_isRefused() {
-        AppHarness app;
-        fixtures::writeVehicles(app.dir(), {fixtures::vehicle(QStringLiteral("1")), fixtures::vehicle(QStringLiteral("2")),
-                                            fixtures::vehicle(QStringLiteral("3"))});
-        app.openArea(kCard);
-        clickTool(app, QStringLiteral("cmdUltimo"));
-        // Another copy replaced the file with a shorter one.
-        fixtures::writeVehicles(app.dir(), {fixtures::vehicle(QStringLiteral("9"))});
-        const QByteArray before = fixtures::readFile(VehicleFile::pathIn(app.dir()));
-        setField(app, F::Colore, QStringLiteral("Verde"));
-        clickTool(app, QStringLiteral("cmdSalva"));
-        QCOMPARE(app.dialogs().texts(), QStringList{kAccess});
-        QCOMPARE(app.dialogs().prompts().first().kind, QStringLiteral("error"));
-        QCOMPARE(fixtures::readFile(VehicleFile::pathIn(app.dir())), before);
-        QCOMPARE(position(app), QStringLiteral("3"));
     }
 };
 
