@@ -5,6 +5,7 @@
 // message box it shows is pictured instead.
 #include "alerts/due_alert_screen.h"
 #include "app/app_context.h"
+#include "app/formats.h"
 #include "reports/dialog_printing.h"
 #include "ui/area_screen.h"
 #include "program/program.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    formats::applyProcessWide();
     if (argc < 4) {
         std::fprintf(stderr, "usage: screen_shot DATA_DIR SCREEN_NAME OUT.png\n");
         return 2;

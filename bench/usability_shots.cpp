@@ -2,13 +2,13 @@
 // at by eye: every list with long rows, the chart of a year of large amounts, and Qt's own
 // message box, question, copies box, file dialog and print dialog.
 // Usage: xvfb-run -s "-screen 0 1366x768x24" usability_shots OUT_DIR
+#include "bench_application.h"
 #include "app/dialogs.h"
 #include "program/qt_translations.h"
 #include "support/app_harness.h"
 #include "support/cost_fixtures.h"
 #include "support/record_fixtures.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QPrintDialog>
@@ -68,8 +68,7 @@ void writeFixtures(AppHarness& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication qapp(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    bench::Application qapp(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: usability_shots OUT_DIR\n");
         return 2;

@@ -9,7 +9,6 @@
 #include "ui/artwork.h"
 #include "app/clock.h"
 #include "ui/focus_frame.h"
-#include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
 #include "ui/status_hints.h"
@@ -61,7 +60,6 @@ void fitToWidth(QLabel* label, int pointSize) {
 StatsScreen::StatsScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmStatCosti"), QStringLiteral(" Vestrano 3.0 - Statistiche costi mensili"),
                  Window::Maximised) {
-    formats::applyProcessWide();
     QWidget* panel = centredPanel(QSize(995, 692));
     buildYearPanel(panel);
     buildChartPanel(panel);

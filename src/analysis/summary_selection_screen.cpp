@@ -89,7 +89,6 @@ private:
 SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmMenuRiepSpese"), QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"),
                  Window::Maximised) {
-    formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
     QWidget* panel = centredPanel(QSize(995, 692));
 

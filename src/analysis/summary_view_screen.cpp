@@ -40,7 +40,6 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     : DialogScreen(ctx, opener, QStringLiteral("frmRiepSpese"), QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"),
                    Window::Maximised),
       m_asked(asked) {
-    formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panel"));

@@ -4,7 +4,6 @@
 #include "ui/screen_parts.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
-#include "app/formats.h"
 #include "costs/cost_file.h"
 #include "costs/cost_list.h"
 #include "lists/criteria_panel.h"
@@ -30,7 +29,6 @@ CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& 
                                const QString& printTitle, const QString& yearFile)
     : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, QSize(862, 560)), m_printTitle(printTitle),
       m_yearFile(yearFile) {
-    formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
 }
 

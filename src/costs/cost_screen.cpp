@@ -5,7 +5,6 @@
 #include "app/app_context.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
-#include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_button.h"
 #include "ui/screen_parts.h"
@@ -115,7 +114,6 @@ QString textOf(const QWidget* w) {
 CostScreen::CostScreen(AppContext& ctx)
     : RecordScreen(ctx, QStringLiteral("frmCosti"), QStringLiteral(" Vestrano 3.0 - Costi sostenuti"), C::layout(),
                    kAppended) {
-    formats::applyProcessWide();
     QWidget* panel = centredPanel(QSize(995, 692));
     buildStatusLine(panel, QRect(0, 662, 995, 30), QStringLiteral("#6A5ACD"), kReady);
 

@@ -4,7 +4,6 @@
 #include "ui/shared_messages.h"
 #include "ui/screen_parts.h"
 #include "ui/artwork.h"
-#include "app/formats.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
 #include "records/text_rules.h"
@@ -29,7 +28,6 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     : DialogScreen(ctx, opener, QString::fromLatin1(deadlines::setup(kind).screen),
                    QString::fromLatin1(deadlines::setup(kind).caption), Window::FixedCentred, QSize(930, 632)),
       m_kind(kind), m_setup(deadlines::setup(kind)) {
-    formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
 
     auto* panel = new QWidget(this);

@@ -3,7 +3,6 @@
 #include "app/app_context.h"
 #include "app/data_folder.h"
 #include "ui/artwork.h"
-#include "app/formats.h"
 #include "ui/gradient.h"
 #include "help/maker.h"
 #include "help/info_artwork.h"
@@ -88,7 +87,6 @@ void LinkText::mouseReleaseEvent(QMouseEvent* event) {
 HelpScreen::HelpScreen(AppContext& ctx, QWidget* opener)
     : DialogScreen(ctx, opener, QStringLiteral("frmGuida"), QStringLiteral(" Guida all'utilizzo del software"),
                    Window::FixedCentred, QSize(670, 572)) {
-    formats::applyProcessWide();
     whiteBox(this, QRect(0, 0, 670, 64));
     pictureLabel(this, QStringLiteral("imgLogo"),
                  art::heading(QSize(650, 60), art::glyph(QSize(44, 44), art::Glyph::Help),
@@ -138,7 +136,6 @@ void HelpScreen::paintEvent(QPaintEvent*) {
 AboutScreen::AboutScreen(AppContext& ctx, QWidget* opener)
     : DialogScreen(ctx, opener, QStringLiteral("frmInfo"), QStringLiteral(" Informazioni su Vestrano 3.0"),
                    Window::FixedCentred, QSize(473, 579)) {
-    formats::applyProcessWide();
     whiteBox(this, QRect(0, 0, 473, 64));
     pictureLabel(this, QStringLiteral("imgLogo"),
                  art::heading(QSize(453, 60), art::glyph(QSize(44, 44), art::Glyph::Info),
@@ -170,7 +167,6 @@ CreditsScreen::CreditsScreen(AppContext& ctx, QWidget* opener)
     : DialogScreen(ctx, opener, QStringLiteral("frmSplash"),
                    QStringLiteral(" Vestrano 3.0 - ") + QLatin1String(help::kMakerName), Window::FixedCentred,
                    QSize(661, 467)) {
-    formats::applyProcessWide();
     pictureLabel(this, QStringLiteral("imgLogo"),
                  art::creditsPicture(QSize(625, 380), QString::fromLatin1(help::kMakerName),
                                      QString::fromLatin1(help::kMakerWebAddress)),

@@ -3,7 +3,6 @@
 #include "app/app_context.h"
 #include "ui/shared_messages.h"
 #include "ui/screen_parts.h"
-#include "app/formats.h"
 #include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
@@ -74,7 +73,6 @@ VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const
     : DialogScreen(ctx, opener, QStringLiteral("frmTrovaAutomezzi"),
                    QStringLiteral(" Trova schede veicoli in archivio"), Window::FixedCentred, QSize(862, 560)),
       m_sink(std::move(sink)) {
-    formats::applyProcessWide();
     setGradient(QColor(0x46, 0x82, 0xB4));
     const criteria_panel::Panels panels = criteria_panel::makePanels(this);
     m_criteriaPanel = panels.criteria;

@@ -2,7 +2,6 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
-#include "app/formats.h"
 #include "ui/gradient.h"
 #include "help/info_artwork.h"
 #include "ui/picture_button.h"
@@ -47,7 +46,6 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
     : DialogScreen(ctx, opener, QStringLiteral("frmAllegaCartella"), QStringLiteral(" Allega file"),
                    Window::FixedCentred, QSize(634, 534)),
       m_apply(std::move(onApply)) {
-    formats::applyProcessWide();
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panContainer"));
     panel->setGeometry(0, 0, 634, 534);

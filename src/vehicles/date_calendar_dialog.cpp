@@ -28,7 +28,6 @@ DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* opener, const Q
     : DialogScreen(ctx, opener, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"),
                    Window::FixedCentred, QSize(253, 294)),
       m_import(std::move(import)) {
-    formats::applyProcessWide();
 
     auto* caption = new QLabel(QStringLiteral("Importare una data:"), this);
     caption->setObjectName(QStringLiteral("lblCampo001"));

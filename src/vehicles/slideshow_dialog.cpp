@@ -2,7 +2,6 @@
 
 #include "app/app_context.h"
 #include "ui/shared_messages.h"
-#include "app/formats.h"
 #include "help/info_artwork.h"
 #include "ui/picture_box.h"
 #include "records/text_rules.h"
@@ -16,7 +15,6 @@
 
 SlideshowDialog::SlideshowDialog(AppContext& ctx, QWidget* opener)
     : PhotoStage(ctx, opener, QStringLiteral("frmSlideshow_Automezzi"), QStringLiteral(" Slide Show Parco Automezzi")) {
-    formats::applyProcessWide();
     m_start = new PictureBox(this);
     m_start->setObjectName(QStringLiteral("imgBianco"));
     m_start->setPicture(art::slideshowStart(QSize(1280, 720)).toImage());

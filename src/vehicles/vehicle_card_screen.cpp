@@ -4,7 +4,6 @@
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
-#include "app/formats.h"
 #include "help/help_topics.h"
 #include "ui/picture_box.h"
 #include "ui/picture_button.h"
@@ -129,7 +128,6 @@ const RecordToolBarPlace kToolBarPlace{QRect(0, 6, 996, 52), 10, QSize(104, 36),
 VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
     : RecordScreen(ctx, QStringLiteral("frmAutoparco"), QStringLiteral(" Vestrano 3.0 - Parco Automezzi"),
                    F::layout(), kAppended) {
-    formats::applyProcessWide();
     setGradient(QColor(0x42, 0x7A, 0xA8));
     QWidget* panel = centredPanel(QSize(996, 692));
     buildStatusLine(panel, QRect(0, 662, 996, 30), QStringLiteral("#3030DD"),
