@@ -1,4 +1,5 @@
 #include "alerts/due_alert_screen.h"
+#include "ui/fonts.h"
 
 #include "alerts/due_table_model.h"
 #include "app/app_context.h"
@@ -42,7 +43,7 @@ DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueLi
     heading->setPixmap(art::strip(QSize(676, 30), QStringLiteral("PROMEMORIA SCADENZE"), kOrange, 18));
     screen_parts::label(panel, QStringLiteral("lblIstruzioni"),
                         QStringLiteral("Scadenze già trascorse o in arrivo nei prossimi 7 giorni, dalla più vicina."),
-                        QRect(140, 50, 676, 22), QFont(QStringLiteral("Verdana"), 10), QColor(0x8B, 0x45, 0x13));
+                        QRect(140, 50, 676, 22), fonts::verdana(10), QColor(0x8B, 0x45, 0x13));
 
     screen_parts::box(panel, QStringLiteral("shpLista"), QRect(16, 84, 800, 384), kOrange);
     m_rows = new DueTableModel(std::move(due), ctx.clock->today(), this);
@@ -50,14 +51,14 @@ DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueLi
     table->setObjectName(QStringLiteral("grdScadenze"));
     table->setGeometry(21, 89, 790, 374);
     table->setModel(m_rows);
-    table->setFont(QFont(QStringLiteral("Verdana"), 10));
+    table->setFont(fonts::verdana(10));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setAlternatingRowColors(true);
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed); // uniform rows: quick with many
     table->verticalHeader()->setDefaultSectionSize(24);
-    table->horizontalHeader()->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    table->horizontalHeader()->setFont(fonts::verdana(10, QFont::Bold));
     table->horizontalHeader()->setStretchLastSection(true);
     const int widths[] = {120, 260, 130, 110};
     for (int c = 0; c < int(std::size(widths)); ++c)

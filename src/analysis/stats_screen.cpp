@@ -1,4 +1,5 @@
 #include "analysis/stats_screen.h"
+#include "ui/fonts.h"
 
 #include "analysis/monthly_costs.h"
 #include "ui/shared_messages.h"
@@ -30,9 +31,9 @@ const QColor kSlateBlue(0x6A, 0x5A, 0xCD);
 
 chart::Design statsDesign() {
     chart::Design d;
-    d.title = {QStringLiteral("Statistiche costi mensili"), QStringLiteral("Verdana"), 20.08, true,
+    d.title = {QStringLiteral("Statistiche costi mensili"), fonts::kVerdana, 20.08, true,
                QColor::fromRgba(0xFFD04498)};
-    d.foot = {QStringLiteral("Tutti gli importi sono arrotondati all'euro"), QStringLiteral("Verdana"), 10.93, true,
+    d.foot = {QStringLiteral("Tutti gli importi sono arrotondati all'euro"), fonts::kVerdana, 10.93, true,
               QColor::fromRgba(0xFF7294F9)};
     d.legendTitle = QStringLiteral("Costi sostenuti:");
     d.gridColour = QColor(0xC0, 0xC0, 0xC0); // silver
@@ -76,12 +77,12 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     heading->setPixmap(art::words(QSize(700, 60), QStringLiteral("Statistiche costi mensili"), Qt::white, 40));
 
     label(m_yearPanel, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
-          QRect(0, 250, 995, 30), QFont(QStringLiteral("Verdana"), 14, QFont::Bold), Qt::white, Qt::AlignCenter);
+          QRect(0, 250, 995, 30), fonts::verdana(14, QFont::Bold), Qt::white, Qt::AlignCenter);
 
     m_year = new QLineEdit(m_yearPanel);
     m_year->setObjectName(QStringLiteral("txtAnno"));
     m_year->setGeometry(417, 298, 160, 60);
-    m_year->setFont(QFont(QStringLiteral("Verdana"), 28, QFont::Bold));
+    m_year->setFont(fonts::verdana(28, QFont::Bold));
     m_year->setAlignment(Qt::AlignCenter);
     makeYearField(m_year);
     addFocusFrame(m_year, 4);
@@ -131,9 +132,9 @@ void StatsScreen::buildChartPanel(QWidget* panel) {
 
     m_title = label(m_chartPanel, QStringLiteral("lblTitolo"),
                     QStringLiteral("Rappresentazione grafica dei costi sostenuti nell'anno solare."),
-                    QRect(22, 12, 915, 34), QFont(QStringLiteral("Verdana"), 20, QFont::Bold), kSlateBlue);
+                    QRect(22, 12, 915, 34), fonts::verdana(20, QFont::Bold), kSlateBlue);
     fitToWidth(m_title, 20);
-    const QFont explanation(QStringLiteral("Verdana"), 9);
+    const QFont explanation = fonts::verdana(9);
     label(m_chartPanel, QStringLiteral("lblRigo04"),
           QStringLiteral("Il presente grafico statistico mostra i costi sostenuti in ciascun mese dell'anno per i "
                          "veicoli della flotta automezzi."),

@@ -1,4 +1,5 @@
 #include "analysis/summary_selection_screen.h"
+#include "ui/fonts.h"
 
 #include "ui/screen_parts.h"
 #include "analysis/summary_view_screen.h"
@@ -32,7 +33,7 @@ const QString kValidDateHint =
 const QColor kDarkBlue(0x00, 0x00, 0x8B);
 
 QLabel* caption(QWidget* parent, const QString& text, const QRect& r, const QString& name = {}) {
-    return screen_parts::label(parent, name, text, r, QFont(QStringLiteral("Verdana"), 9, QFont::Bold), kDarkBlue);
+    return screen_parts::label(parent, name, text, r, fonts::verdana(9, QFont::Bold), kDarkBlue);
 }
 
 QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {}) {
@@ -99,7 +100,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
 
     whiteBox(panel, QStringLiteral("shpSezione01"), QRect(40, 96, 915, 150));
     whiteBox(panel, QStringLiteral("shpSezione02"), QRect(40, 258, 915, 200));
-    const QFont explanation(QStringLiteral("Verdana"), 9);
+    const QFont explanation = fonts::verdana(9);
     auto* line1 = caption(panel,
                           QStringLiteral("Indicare l'anno solare di interesse, la targa dell'automezzo e la causale "
                                          "di pagamento."),
@@ -111,7 +112,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
                           QRect(60, 126, 875, 20), QStringLiteral("lblCampo02"));
     line2->setFont(explanation);
 
-    const QFont entry(QStringLiteral("Verdana"), 12, QFont::Bold);
+    const QFont entry = fonts::verdana(12, QFont::Bold);
     caption(panel, QStringLiteral("Anno:"), QRect(60, 160, 100, 20));
     m_year = new QLineEdit(panel);
     m_year->setObjectName(QStringLiteral("txtAnno"));
@@ -168,7 +169,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     for (const DateGroup& g : groups) {
         auto* group = new QGroupBox(QString::fromLatin1(g.title), panel);
         group->setGeometry(g.x, 298, 420, 130);
-        group->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+        group->setFont(fonts::verdana(9, QFont::Bold));
         caption(group, QStringLiteral("Giorno:"), QRect(20, 36, 90, 20));
         QComboBox* day = cost_fields::makeListField(group, QString::fromLatin1(g.day), cost_rules::days(), 2);
         day->setGeometry(20, 60, 80, 32);
@@ -184,7 +185,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         auto* year = new QLabel(QStringLiteral("ANNO"), group);
         year->setObjectName(QString::fromLatin1(g.year));
         year->setGeometry(300, 52, 110, 46);
-        year->setFont(QFont(QStringLiteral("Verdana"), 22, QFont::Bold));
+        year->setFont(fonts::verdana(22, QFont::Bold));
         QPalette pal = year->palette();
         pal.setColor(QPalette::WindowText, kDarkBlue);
         year->setPalette(pal);
@@ -196,7 +197,7 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
 
     m_wait = screen_parts::label(panel, QStringLiteral("lblAttendere"),
                                  QStringLiteral("Caricamento riepilogo in corso. Attendere..."), QRect(60, 480, 500, 28),
-                                 QFont(QStringLiteral("Verdana"), 12, QFont::Bold), QColor(0x00, 0x8B, 0x8B));
+                                 fonts::verdana(12, QFont::Bold), QColor(0x00, 0x8B, 0x8B));
     m_wait->hide();
 
     m_show = screen_parts::button(panel, QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"),

@@ -1,4 +1,5 @@
 #include "analysis/summary_view_screen.h"
+#include "ui/fonts.h"
 
 #include "analysis/cost_summary.h"
 #include "ui/screen_parts.h"
@@ -27,7 +28,7 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QColor& colour,
                   int size, bool bold, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     return screen_parts::label(parent, name, text, r,
-                               QFont(QStringLiteral("Verdana"), size, bold ? QFont::Bold : QFont::Normal), colour,
+                               fonts::verdana(size, bold ? QFont::Bold : QFont::Normal), colour,
                                align);
 }
 
@@ -73,7 +74,7 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
     m_findText->setGeometry(24, 92, 600, 30);
-    m_findText->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_findText->setFont(fonts::verdana(12, QFont::Bold));
     addFocusFrame(m_findText, 4);
     QPushButton* find = button(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), QRect(640, 90, 120, 34));
 

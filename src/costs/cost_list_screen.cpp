@@ -1,4 +1,5 @@
 #include "costs/cost_list_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/screen_parts.h"
@@ -46,7 +47,7 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
 
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
-    m_findText->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_findText->setFont(fonts::verdana(12, QFont::Bold));
     m_findText->setGeometry(56, 114, 553, 28);
     addFocusFrame(m_findText, 4);
     auto* find = button(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), QRect(620, 112, 161, 32));
@@ -61,7 +62,7 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
     hint->setObjectName(QStringLiteral("lblRigo03"));
     hint->setGeometry(16, 430, 801, 20);
     hint->setAlignment(Qt::AlignCenter);
-    hint->setFont(QFont(QStringLiteral("Verdana"), 10));
+    hint->setFont(fonts::verdana(10));
     hint->setStyleSheet(QStringLiteral("color: #DC143C;"));
 
     auto* close = button(panel, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(8, 486, 161, 32));

@@ -1,4 +1,5 @@
 #include "costs/cost_menu_screen.h"
+#include "ui/fonts.h"
 
 
 #include "app/app_context.h"
@@ -28,7 +29,7 @@ QLabel* caption(QWidget* parent, const QString& words, const QRect& r, int point
              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(words, parent);
     label->setGeometry(r);
-    label->setFont(QFont(QStringLiteral("Verdana"), points, bold ? QFont::Bold : QFont::Normal));
+    label->setFont(fonts::verdana(points, bold ? QFont::Bold : QFont::Normal));
     label->setAlignment(align);
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("color: #102A60;"));
@@ -78,7 +79,7 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
         button->setObjectName(QString::fromLatin1(c.button));
         button->setGeometry(c.x + 185, 548, 115, 40);
         button->setCursor(Qt::PointingHandCursor);
-        button->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        button->setFont(fonts::verdana(11, QFont::Bold));
         const QString mark = QString::fromLatin1(c.mark);
         if (mark == QLatin1String("costi")) {
             openYearButton = button;
@@ -92,7 +93,7 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
     m_year = new QLineEdit(panel);
     m_year->setObjectName(QStringLiteral("txtAnnoConsumi"));
     m_year->setAlignment(Qt::AlignCenter);
-    m_year->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    m_year->setFont(fonts::verdana(14, QFont::Bold));
     m_year->setGeometry(90, 551, 80, 34);
     addFocusFrame(m_year, 4);
     makeYearField(m_year);

@@ -1,4 +1,5 @@
 #include "costs/cost_screen.h"
+#include "ui/fonts.h"
 
 #include "import/import_dialog.h"
 
@@ -157,7 +158,7 @@ void CostScreen::buildSections(QWidget* panel) {
     m_year = new QLabel(panel);
     m_year->setObjectName(QStringLiteral("lblAnno"));
     m_year->setGeometry(772, 84, 120, 44);
-    m_year->setFont(QFont(QStringLiteral("Verdana"), 24, QFont::Bold));
+    m_year->setFont(fonts::verdana(24, QFont::Bold));
     m_year->setStyleSheet(QStringLiteral("color: #102A60;"));
     auto* calendar = new QLabel(panel);
     calendar->setObjectName(QStringLiteral("imgCalendario"));
@@ -203,11 +204,11 @@ void CostScreen::buildSections(QWidget* panel) {
                                         : m_reason) = combo;
             field = combo;
         }
-        field->setFont(QFont(QStringLiteral("Verdana"), place.kind == Kind::Amount ? 20 : 12, QFont::Bold));
+        field->setFont(fonts::verdana(place.kind == Kind::Amount ? 20 : 12, QFont::Bold));
         field->setGeometry(place.rect);
 
         auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-        caption->setFont(QFont(QStringLiteral("Verdana"), 9));
+        caption->setFont(fonts::verdana(9));
         caption->setStyleSheet(QStringLiteral("color: #00008B;"));
         if (place.kind == Kind::Amount)
             caption->setGeometry(92, place.rect.y(), 150, place.rect.height());
@@ -222,7 +223,7 @@ void CostScreen::buildSections(QWidget* panel) {
 
     m_paid = new QCheckBox(QStringLiteral("Saldato"), panel);
     m_paid->setObjectName(QStringLiteral("chkSaldato"));
-    m_paid->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_paid->setFont(fonts::verdana(12, QFont::Bold));
     m_paid->setStyleSheet(QStringLiteral("color: #00008B;"));
     m_paid->setGeometry(800, 596, 170, 26);
     m_hints->add(m_paid, QStringLiteral("Spunta questa casella per indicare che il pagamento è stato saldato."));

@@ -1,4 +1,5 @@
 #include "costs/cost_search_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/shared_messages.h"
@@ -34,7 +35,7 @@ QLabel* darkCyanLine(QWidget* parent, const QString& name, const QString& text, 
     label->setObjectName(name);
     label->setGeometry(r);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    label->setFont(fonts::verdana(10, QFont::Bold));
     label->setStyleSheet(QStringLiteral("color: #008B8B;")); // on the panel's gradient, no strip of its own
     return label;
 }

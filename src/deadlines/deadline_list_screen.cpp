@@ -1,4 +1,5 @@
 #include "deadlines/deadline_list_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/shared_messages.h"
@@ -54,7 +55,7 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     note->setObjectName(QStringLiteral("lblRigo03"));
     note->setGeometry(20, 470, 862, 22);
     note->setAlignment(Qt::AlignCenter);
-    note->setFont(QFont(QStringLiteral("Verdana"), 10));
+    note->setFont(fonts::verdana(10));
     note->setStyleSheet(QStringLiteral("color: #8B4513;"));
 
     auto* close = button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(14, 588, 161, 32));

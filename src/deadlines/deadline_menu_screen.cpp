@@ -1,4 +1,5 @@
 #include "deadlines/deadline_menu_screen.h"
+#include "ui/fonts.h"
 
 #include "calendar/calendar_export.h"
 #include "ui/artwork.h"
@@ -56,7 +57,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     auto* instructions = new QLabel(
         QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."), panel);
     instructions->setObjectName(QStringLiteral("lblIstruzioni"));
-    instructions->setFont(QFont(QStringLiteral("Verdana"), 12));
+    instructions->setFont(fonts::verdana(12));
     instructions->setStyleSheet(QStringLiteral("color: white;"));
     instructions->setGeometry(20, 100, 955, 26);
 

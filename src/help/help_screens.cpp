@@ -1,4 +1,5 @@
 #include "help/help_screens.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "app/data_folder.h"
@@ -21,7 +22,7 @@ QPushButton* closeButton(QWidget* parent, const QRect& r) {
     auto* button = new QPushButton(QStringLiteral("Chiudi"), parent);
     button->setObjectName(QStringLiteral("btnChiudi"));
     button->setGeometry(r);
-    button->setFont(QFont(QStringLiteral("Verdana"), 12));
+    button->setFont(fonts::verdana(12));
     button->setCursor(Qt::PointingHandCursor);
     QObject::connect(button, &QPushButton::clicked, parent, &QWidget::close);
     return button;
@@ -103,7 +104,7 @@ HelpScreen::HelpScreen(AppContext& ctx, QWidget* opener)
     m_text->setObjectName(QStringLiteral("txtGuida"));
     m_text->setGeometry(22, 112, 625, 350);
     m_text->setReadOnly(true);
-    m_text->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+    m_text->setFont(fonts::verdana(12, QFont::Bold));
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 

@@ -1,4 +1,5 @@
 #include "import/import_dialog.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "import/import_preview_model.h"
@@ -55,8 +56,8 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
     m_model = new ImportPreviewModel(*m_destination.target, std::move(table), this);
     const csv::Table& rows = m_model->table();
     setGradient(QColor(0x68, 0x99, 0xC2));
-    const QFont plain(QStringLiteral("Verdana"), 9);
-    const QFont bold(QStringLiteral("Verdana"), 10, QFont::Bold);
+    const QFont plain = fonts::verdana(9);
+    const QFont bold = fonts::verdana(10, QFont::Bold);
     const QColor ink(0x00, 0x00, 0x8B);
 
     screen_parts::label(this, QStringLiteral("lblFile"),

@@ -1,4 +1,5 @@
 #include "lists/criteria_panel.h"
+#include "ui/fonts.h"
 
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
@@ -64,12 +65,12 @@ Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria) {
         const int y = 112 + static_cast<int>(i / 2) * 62;
         auto* caption = new QLabel(QString::fromUtf8(c.caption), panel);
         caption->setObjectName(QString::fromLatin1(c.label));
-        caption->setFont(QFont(QStringLiteral("Verdana"), 12));
+        caption->setFont(fonts::verdana(12));
         caption->setGeometry(x, y, 320, 22);
         caption->setStyleSheet(QStringLiteral("color: #10285F;"));
         auto* field = new QLineEdit(panel);
         field->setObjectName(QString::fromLatin1(c.field));
-        field->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        field->setFont(fonts::verdana(12, QFont::Bold));
         field->setGeometry(x, y + 28, 320, 22);
         addFocusFrame(field, 4)->setObjectName(QString::fromLatin1(c.frame));
         parts.fields.append(field);
@@ -81,7 +82,7 @@ Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria) {
     parts.wait->setObjectName(QStringLiteral("lblAttendere"));
     parts.wait->setGeometry(180, 440, 473, 24);
     parts.wait->setAlignment(Qt::AlignCenter);
-    parts.wait->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    parts.wait->setFont(fonts::verdana(10, QFont::Bold));
     parts.wait->setStyleSheet(QStringLiteral("color: #008B8B;")); // on the panel's gradient, no strip of its own
     parts.wait->hide();
     parts.count = new QLabel(QStringLiteral("0"), panel);

@@ -1,4 +1,5 @@
 #include "lists/list_printout.h"
+#include "ui/fonts.h"
 
 #include "reports/report_output.h"
 
@@ -24,7 +25,7 @@ report::Report listReport(const QString& title, const QStringList& lines) {
     heading.name = QStringLiteral("txtTitolo");
     heading.rect = QRectF(2, 1, 273, 5);
     heading.text = title;
-    heading.font = font(QStringLiteral("Verdana"), 9, true);
+    heading.font = font(fonts::kVerdana, 9, true);
     heading.color = Qt::white;
     heading.fill = kSlateGrey;
     heading.align = Qt::AlignCenter;
@@ -49,7 +50,7 @@ report::Report listReport(const QString& title, const QStringList& lines) {
     footer.rect = QRectF(3, 2, 272, 5);
     footer.text = QStringLiteral("Stampa eseguita in data [DATE]");
     footer.expressions = true;
-    footer.font = font(QStringLiteral("Verdana"), 8, true);
+    footer.font = font(fonts::kVerdana, 8, true);
     footer.color = Qt::white;
     footer.fill = kSlateGrey;
     footer.align = Qt::AlignCenter;

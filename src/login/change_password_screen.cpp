@@ -1,4 +1,5 @@
 #include "login/change_password_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
@@ -68,7 +69,7 @@ QLineEdit* ChangePasswordScreen::addField(const QString& name, const QString& ca
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
     field->setEchoMode(QLineEdit::Password);
-    field->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    field->setFont(fonts::verdana(14, QFont::Bold));
     field->setGeometry(29, y + 22, 353, 32);
     addFocusFrame(field);
     connect(field, &QLineEdit::textChanged, this, &ChangePasswordScreen::updateOk);

@@ -1,4 +1,5 @@
 #include "login/password_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
@@ -38,7 +39,7 @@ PasswordScreen::PasswordScreen(AppContext& ctx)
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("txtPassword"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
+    m_password->setFont(fonts::verdana(14, QFont::Bold));
     m_password->setGeometry(30, 218, 328, 34);
     addFocusFrame(m_password);
 

@@ -1,4 +1,5 @@
 #include "reports/chart_engine.h"
+#include "ui/fonts.h"
 
 #include <QBarCategoryAxis>
 #include <QChart>
@@ -33,7 +34,7 @@ constexpr qreal kLegendPad = 6;
 constexpr qreal kSwatch = 13;
 
 QFont fontOf(const QString& family, double size, bool bold) {
-    QFont f(family.isEmpty() ? QStringLiteral("Verdana") : family);
+    QFont f(family.isEmpty() ? fonts::kVerdana : family);
     // Pixel sizes scale with the page when the scene is rendered onto a printer.
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(size * 96.0 / 72.0))));
     f.setBold(bold);
@@ -42,10 +43,10 @@ QFont fontOf(const QString& family, double size, bool bold) {
 
 QFont fontOf(const TextStyle& style) { return fontOf(style.family, style.size, style.bold); }
 
-QFont markFont() { return fontOf(QStringLiteral("Verdana"), 8.5, true); }
-QFont legendFont() { return fontOf(QStringLiteral("Verdana"), 8.5, false); }
-QFont legendTitleFont() { return fontOf(QStringLiteral("Verdana"), 9, true); }
-QFont axisFont() { return fontOf(QStringLiteral("Verdana"), 7.5, false); }
+QFont markFont() { return fontOf(fonts::kVerdana, 8.5, true); }
+QFont legendFont() { return fontOf(fonts::kVerdana, 8.5, false); }
+QFont legendTitleFont() { return fontOf(fonts::kVerdana, 9, true); }
+QFont axisFont() { return fontOf(fonts::kVerdana, 7.5, false); }
 
 QColor edgeOf(const QColor& c) { return c.darker(175); }
 

@@ -1,4 +1,5 @@
 #include "ui/record_tool_bar.h"
+#include "ui/fonts.h"
 
 #include "ui/picture_button.h"
 #include "ui/screen_parts.h"
@@ -92,7 +93,7 @@ QLabel* buildRecordToolBar(QWidget* screen, QWidget* panel, StatusHints* hints, 
             position = new QLabel(panel);
             position->setObjectName(QStringLiteral("lblPosizione"));
             position->setAlignment(Qt::AlignCenter);
-            position->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+            position->setFont(fonts::verdana(12, QFont::Bold));
             position->setGeometry(x, 14, place.positionWidth, 36);
             x += place.positionAdvance;
             continue;

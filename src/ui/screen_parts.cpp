@@ -1,4 +1,5 @@
 #include "ui/screen_parts.h"
+#include "ui/fonts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +49,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, c
     b->setObjectName(name);
     b->setGeometry(r);
     b->setCursor(Qt::PointingHandCursor);
-    b->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    b->setFont(fonts::verdana(10, QFont::Bold));
     return b;
 }
 

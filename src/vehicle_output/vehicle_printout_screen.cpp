@@ -1,4 +1,5 @@
 #include "vehicle_output/vehicle_printout_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/picture_box.h"
@@ -92,7 +93,7 @@ QPixmap explanation(QSize size, const Setup& setup) {
     drawSymbol(painter, QRect(12, 16, 60, 60), setup.printer);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(0x10, 0x2A, 0x60));
-    painter.setFont(QFont(QStringLiteral("Verdana"), 10));
+    painter.setFont(fonts::verdana(10));
     painter.drawText(QRect(82, 12, size.width() - 94, size.height() - 24),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      QString::fromUtf8(setup.explanation));

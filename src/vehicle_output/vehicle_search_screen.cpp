@@ -1,4 +1,5 @@
 #include "vehicle_output/vehicle_search_screen.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/shared_messages.h"
@@ -40,7 +41,7 @@ const std::array<criteria_panel::Criterion, 10> kPlaces = {{
 const QColor kDarkCyan(0x00, 0x8B, 0x8B);
 
 QFont verdana(int size, bool bold = false) {
-    return QFont(QStringLiteral("Verdana"), size, bold ? QFont::Bold : QFont::Normal);
+    return fonts::verdana(size, bold ? QFont::Bold : QFont::Normal);
 }
 
 QLabel* colouredLabel(QWidget* parent, const QString& name, const QString& text, QColor colour, const QRect& r) {

@@ -1,4 +1,5 @@
 #include "vehicles/attachments_dialog.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
@@ -34,7 +35,7 @@ const QString kCannotCopy =
 QLabel* caption(QWidget* parent, const QString& name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(QFont(QStringLiteral("Verdana"), 10));
+    label->setFont(fonts::verdana(10));
     label->setGeometry(QRect(at, QSize(400, 18)));
     return label;
 }
@@ -83,7 +84,7 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
         slot.name->setObjectName(QStringLiteral("txtFile") + n);
         slot.name->setGeometry(24, y + 28, 380, 26);
         slot.name->setReadOnly(true);
-        slot.name->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+        slot.name->setFont(fonts::verdana(11, QFont::Bold));
         slot.name->setStyleSheet(QStringLiteral("QLineEdit { background: #E4E4E4; color: #404040; }"));
 
         auto* eraser = makePictureButton(panel, QStringLiteral("imgCancella") + n,
@@ -102,7 +103,7 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
         slot.description = new QLineEdit(panel);
         slot.description->setObjectName(QStringLiteral("txtDesc") + n);
         slot.description->setGeometry(24, y + 82, 586, 26);
-        slot.description->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        slot.description->setFont(fonts::verdana(12, QFont::Bold));
 
         for (QWidget* w : {static_cast<QWidget*>(slot.name), static_cast<QWidget*>(browse),
                            static_cast<QWidget*>(slot.open), static_cast<QWidget*>(slot.description)}) {

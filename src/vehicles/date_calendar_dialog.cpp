@@ -1,4 +1,5 @@
 #include "vehicles/date_calendar_dialog.h"
+#include "ui/fonts.h"
 
 #include "app/app_context.h"
 #include "app/formats.h"
@@ -31,7 +32,7 @@ DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* opener, const Q
 
     auto* caption = new QLabel(QStringLiteral("Importare una data:"), this);
     caption->setObjectName(QStringLiteral("lblCampo001"));
-    caption->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    caption->setFont(fonts::verdana(10, QFont::Bold));
     caption->setGeometry(10, 8, 233, 20);
 
     auto* box = new QWidget(this);
@@ -60,7 +61,7 @@ DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* opener, const Q
     cancel->setGeometry(135, 252, 100, 30);
     cancel->setCursor(Qt::PointingHandCursor);
     for (QPushButton* b : {importButton, cancel}) {
-        b->setFont(QFont(QStringLiteral("Verdana"), 10));
+        b->setFont(fonts::verdana(10));
         b->setAutoDefault(false);
     }
 

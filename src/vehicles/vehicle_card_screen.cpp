@@ -1,4 +1,5 @@
 #include "vehicles/vehicle_card_screen.h"
+#include "ui/fonts.h"
 
 #include "import/import_dialog.h"
 
@@ -222,7 +223,7 @@ void VehicleCardScreen::buildFields(QWidget* panel) {
     for (int i = 0; i < F::kDataFieldCount; ++i) {
         const FieldPlace& place = kPlaces[i];
         auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-        caption->setFont(QFont(QStringLiteral("Verdana"), 9));
+        caption->setFont(fonts::verdana(9));
         if (i >= F::ScadRevisione && i <= F::ScadBollo)
             caption->setStyleSheet(QStringLiteral("color: #8B4513;"));
         if (i == F::Note)
@@ -233,7 +234,7 @@ void VehicleCardScreen::buildFields(QWidget* panel) {
         auto* edit = new QLineEdit(panel);
         edit->setObjectName(F::controlName(i));
         edit->setMaxLength(place.maxLength);
-        edit->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+        edit->setFont(fonts::verdana(12, QFont::Bold));
         edit->setGeometry(place.rect);
         // The fields on the pale blue boxes are white when idle.
         card_fields::setColours(edit, i >= F::Autista ? QColor(Qt::white) : card_fields::kAliceBlue);
