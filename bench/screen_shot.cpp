@@ -6,7 +6,7 @@
 #include "alerts/due_alert_screen.h"
 #include "app/app_context.h"
 #include "app/formats.h"
-#include "reports/dialog_printing.h"
+#include "program/desktop_seams.h"
 #include "ui/area_screen.h"
 #include "program/program.h"
 #include "backup/backup_screen.h"
@@ -23,17 +23,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: screen_shot DATA_DIR SCREEN_NAME OUT.png\n");
         return 2;
     }
-    SystemClock clock;
-    WidgetDialogs dialogs;
-    DesktopShell shell;
-    DialogPrinting printing;
-    AppContext ctx;
-    ctx.programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + u'/';
-    ctx.clock = &clock;
-    ctx.dialogs = &dialogs;
-    ctx.shell = &shell;
-    ctx.printing = &printing;
-    ctx.quit = [] { QCoreApplication::exit(0); };
+    DesktopSeams seams;
+    AppContext ctx = seams.contextFor(QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + u'/');
     Program program(ctx);
     program.start();
     const QString name = QString::fromLocal8Bit(argv[2]);

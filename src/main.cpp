@@ -4,10 +4,10 @@
 #include "login/password_store.h"
 #include "program/command_line.h"
 #include "program/desktop_identity.h"
+#include "program/desktop_seams.h"
 #include "program/program.h"
 #include "program/qt_translations.h"
 #include "program/start_checks.h"
-#include "reports/dialog_printing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,19 +52,10 @@ int runProgram(int argc, char* argv[], const command_line::Request& request) {
     // A store that cannot be seeded shows up at the login screen as the read error.
     data_folder::seed(folder.dir, delivered, QLatin1String(PasswordStore::kFileName));
 
-    SystemClock clock;
-    WidgetDialogs dialogs;
-    DesktopShell shell;
-    DialogPrinting printing;
-    AppContext ctx;
-    ctx.programDir = folder.dir;
+    DesktopSeams seams;
+    AppContext ctx = seams.contextFor(folder.dir);
     ctx.deliveredDir = delivered;
     ctx.settingsFile = data_folder::userSettingsFile();
-    ctx.clock = &clock;
-    ctx.dialogs = &dialogs;
-    ctx.shell = &shell;
-    ctx.printing = &printing;
-    ctx.quit = [] { QCoreApplication::exit(0); };
 
     Program program(ctx);
     program.start();
