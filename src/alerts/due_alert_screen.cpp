@@ -41,9 +41,11 @@ DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueLi
     heading->setObjectName(QStringLiteral("icoTitolo"));
     heading->setGeometry(140, 14, 676, 30);
     heading->setPixmap(art::strip(QSize(676, 30), QStringLiteral("PROMEMORIA SCADENZE"), kOrange, 18));
-    screen_parts::label(panel, QStringLiteral("lblIstruzioni"),
-                        QStringLiteral("Scadenze già trascorse o in arrivo nei prossimi 7 giorni, dalla più vicina."),
-                        QRect(140, 50, 676, 22), fonts::verdana(10), QColor(0x8B, 0x45, 0x13));
+    screen_parts::label(
+        panel, QStringLiteral("lblIstruzioni"), QRect(140, 50, 676, 22),
+        QStringLiteral(
+            "Scadenze già trascorse o in arrivo nei prossimi 7 giorni, dalla più vicina."),
+        {fonts::verdana(10), QColor(0x8B, 0x45, 0x13)});
 
     screen_parts::box(panel, QStringLiteral("shpLista"), QRect(16, 84, 800, 384), kOrange);
     m_rows = new DueTableModel(std::move(due), ctx.clock->today(), this);
@@ -64,14 +66,16 @@ DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueLi
     for (int c = 0; c < int(std::size(widths)); ++c)
         table->setColumnWidth(c, widths[c]);
 
-    auto* open = screen_parts::dialogButton(this, QStringLiteral("btnApriScadenze"), QStringLiteral("Apri scadenze"),
-                                            QRect(14, 510, 200, 32));
-    auto* close = screen_parts::dialogButton(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"),
-                                             QRect(646, 510, 200, 32));
+    auto* open =
+        screen_parts::dialogButton(this, QStringLiteral("btnApriScadenze"), QRect(14, 510, 200, 32),
+                                   QStringLiteral("Apri scadenze"));
+    auto* close = screen_parts::dialogButton(this, QStringLiteral("btnChiudi"),
+                                             QRect(646, 510, 200, 32), QStringLiteral("Chiudi"));
     connect(open, &QPushButton::clicked, this, &DueAlertScreen::openDeadlineMenu);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    QLabel* info = screen_parts::statusLine(this, QRect(0, 556, 860, 28));
+    QLabel* info =
+        screen_parts::statusLine(this, QRect(0, 556, 860, 28), {}, QColor(0x6A, 0x5A, 0xCD));
     auto* hints = new StatusHints(info, this);
     hints->addBackground(this);
     hints->addBackground(panel);

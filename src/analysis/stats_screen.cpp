@@ -2,22 +2,21 @@
 #include "ui/fonts.h"
 
 #include "analysis/monthly_costs.h"
-#include "ui/shared_messages.h"
-#include "ui/return_chain.h"
-#include "ui/screen_parts.h"
-#include "costs/year_field.h"
 #include "app/app_context.h"
-#include "ui/artwork.h"
 #include "app/clock.h"
-#include "ui/focus_frame.h"
-#include "help/help_topics.h"
-#include "ui/picture_button.h"
-#include "ui/status_hints.h"
 #include "costs/cost_file.h"
 #include "costs/cost_rules.h"
+#include "costs/year_field.h"
+#include "help/help_topics.h"
 #include "records/text_rules.h"
 #include "reports/chart_engine.h"
 #include "reports/print_copies.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "ui/return_chain.h"
+#include "ui/screen_parts.h"
+#include "ui/shared_messages.h"
+#include "ui/status_hints.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -76,8 +75,9 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     heading->setGeometry(147, 150, 700, 60);
     heading->setPixmap(art::words(QSize(700, 60), QStringLiteral("Statistiche costi mensili"), Qt::white, 40));
 
-    label(m_yearPanel, QStringLiteral("lblApri"), QStringLiteral("Indicare l'anno solare e premere Apri."),
-          QRect(0, 250, 995, 30), fonts::verdana(14, QFont::Bold), Qt::white, Qt::AlignCenter);
+    label(m_yearPanel, QStringLiteral("lblApri"), QRect(0, 250, 995, 30),
+          QStringLiteral("Indicare l'anno solare e premere Apri."),
+          {fonts::verdana(14, QFont::Bold), Qt::white, Qt::AlignCenter});
 
     m_year = new QLineEdit(m_yearPanel);
     m_year->setObjectName(QStringLiteral("txtAnno"));
@@ -87,15 +87,18 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     makeYearField(m_year);
     addFocusFrame(m_year, 4);
 
-    m_open = button(m_yearPanel, QStringLiteral("btnApri"), QStringLiteral("Apri"), QRect(437, 385, 120, 40));
+    m_open = button(m_yearPanel, QStringLiteral("btnApri"), QRect(437, 385, 120, 40),
+                    QStringLiteral("Apri"));
     chainReturn({m_year, m_open}, false); // Return in the year field hands the focus to Apri
     connect(m_open, &QPushButton::clicked, this, &StatsScreen::openYear);
 
-    auto* help = makePictureButton(m_yearPanel, QStringLiteral("imgGuida"), art::glyph(QSize(24, 24), art::Glyph::Help),
-                                   QRect(925, 10, 24, 24), QStringLiteral("Guida"));
+    auto* help = screen_parts::pictureButton(
+        m_yearPanel, QStringLiteral("imgGuida"), QRect(925, 10, 24, 24),
+        art::glyph(QSize(24, 24), art::Glyph::Help), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
-    auto* exit = makePictureButton(m_yearPanel, QStringLiteral("imgEsci"), art::glyph(QSize(24, 24), art::Glyph::Exit),
-                                   QRect(955, 10, 24, 24), QStringLiteral("Esci"));
+    auto* exit = screen_parts::pictureButton(
+        m_yearPanel, QStringLiteral("imgEsci"), QRect(955, 10, 24, 24),
+        art::glyph(QSize(24, 24), art::Glyph::Exit), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_file = new QLabel(QStringLiteral("FilePath"), m_yearPanel);
@@ -130,21 +133,25 @@ void StatsScreen::buildChartPanel(QWidget* panel) {
     QWidget* background = box(m_chartPanel, QStringLiteral("bkgSezione01"), QRect(8, 6, 979, 646), Qt::white);
     m_hints->addBackground(background);
 
-    m_title = label(m_chartPanel, QStringLiteral("lblTitolo"),
-                    QStringLiteral("Rappresentazione grafica dei costi sostenuti nell'anno solare."),
-                    QRect(22, 12, 915, 34), fonts::verdana(20, QFont::Bold), kSlateBlue);
+    m_title =
+        label(m_chartPanel, QStringLiteral("lblTitolo"), QRect(22, 12, 915, 34),
+              QStringLiteral("Rappresentazione grafica dei costi sostenuti nell'anno solare."),
+              {fonts::verdana(20, QFont::Bold), kSlateBlue});
     fitToWidth(m_title, 20);
     const QFont explanation = fonts::verdana(9);
-    label(m_chartPanel, QStringLiteral("lblRigo04"),
-          QStringLiteral("Il presente grafico statistico mostra i costi sostenuti in ciascun mese dell'anno per i "
+    label(m_chartPanel, QStringLiteral("lblRigo04"), QRect(24, 48, 900, 18),
+          QStringLiteral("Il presente grafico statistico mostra i costi sostenuti in ciascun mese "
+                         "dell'anno per i "
                          "veicoli della flotta automezzi."),
-          QRect(24, 48, 900, 18), explanation, QColor(0x20, 0x20, 0x40));
-    label(m_chartPanel, QStringLiteral("lblRigo05"),
-          QStringLiteral("Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per "
-                         "mandarlo in stampa."),
-          QRect(24, 66, 900, 18), explanation, QColor(0x20, 0x20, 0x40));
-    auto* help = makePictureButton(m_chartPanel, QStringLiteral("cmdGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                   QRect(945, 14, 29, 28), QStringLiteral("Guida"));
+          {explanation, QColor(0x20, 0x20, 0x40)});
+    label(m_chartPanel, QStringLiteral("lblRigo05"), QRect(24, 66, 900, 18),
+          QStringLiteral(
+              "Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per "
+              "mandarlo in stampa."),
+          {explanation, QColor(0x20, 0x20, 0x40)});
+    auto* help = screen_parts::pictureButton(
+        m_chartPanel, QStringLiteral("cmdGuida"), QRect(945, 14, 29, 28),
+        art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
 
     QWidget* frame = box(m_chartPanel, QStringLiteral("shpSezione01"), QRect(22, 92, 951, 492), QColor(0xB0, 0xC4, 0xDE));
@@ -155,18 +162,19 @@ void StatsScreen::buildChartPanel(QWidget* panel) {
     m_chart->setDesign(statsDesign());
     m_hints->addBackground(m_chart);
 
-    QPushButton* bars = button(m_chartPanel, QStringLiteral("btnBarre"), QStringLiteral("Visualizza grafico a barre"),
-                               QRect(22, 598, 240, 38));
-    QPushButton* pie = button(m_chartPanel, QStringLiteral("btnTorta"), QStringLiteral("Visualizza grafico a torta"),
-                              QRect(272, 598, 240, 38));
-    QPushButton* print = button(m_chartPanel, QStringLiteral("btnStampa"), QStringLiteral("Stampa grafico"),
-                                QRect(522, 598, 180, 38));
+    QPushButton* bars = button(m_chartPanel, QStringLiteral("btnBarre"), QRect(22, 598, 240, 38),
+                               QStringLiteral("Visualizza grafico a barre"));
+    QPushButton* pie = button(m_chartPanel, QStringLiteral("btnTorta"), QRect(272, 598, 240, 38),
+                              QStringLiteral("Visualizza grafico a torta"));
+    QPushButton* print = button(m_chartPanel, QStringLiteral("btnStampa"), QRect(522, 598, 180, 38),
+                                QStringLiteral("Stampa grafico"));
     auto* picture = new QLabel(m_chartPanel);
     picture->setObjectName(QStringLiteral("imgFattura"));
     picture->setGeometry(760, 598, 38, 38);
     picture->setPixmap(art::glyph(QSize(38, 38), art::Glyph::Chart));
     m_hints->addBackground(picture);
-    QPushButton* exit = button(m_chartPanel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QRect(848, 598, 125, 38));
+    QPushButton* exit = button(m_chartPanel, QStringLiteral("btnEsci"), QRect(848, 598, 125, 38),
+                               QStringLiteral("Esci"));
 
     connect(bars, &QPushButton::clicked, this, &StatsScreen::showBars);
     connect(pie, &QPushButton::clicked, this, &StatsScreen::showPie);

@@ -1,20 +1,19 @@
 #include "analysis/summary_selection_screen.h"
 #include "ui/fonts.h"
 
-#include "ui/screen_parts.h"
 #include "analysis/summary_view_screen.h"
-#include "costs/year_field.h"
 #include "app/app_context.h"
-#include "ui/artwork.h"
 #include "app/clock.h"
-#include "ui/focus_frame.h"
 #include "app/formats.h"
-#include "ui/picture_button.h"
-#include "ui/return_chain.h"
 #include "costs/cost_fields.h"
 #include "costs/cost_file.h"
 #include "costs/cost_rules.h"
+#include "costs/year_field.h"
 #include "records/text_rules.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "ui/return_chain.h"
+#include "ui/screen_parts.h"
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include <QComboBox>
@@ -33,7 +32,7 @@ const QString kValidDateHint =
 const QColor kDarkBlue(0x00, 0x00, 0x8B);
 
 QLabel* caption(QWidget* parent, const QString& text, const QRect& r, const QString& name = {}) {
-    return screen_parts::label(parent, name, text, r, fonts::verdana(9, QFont::Bold), kDarkBlue);
+    return screen_parts::label(parent, name, r, text, {fonts::verdana(9, QFont::Bold), kDarkBlue});
 }
 
 QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {}) {
@@ -135,8 +134,9 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
                 m_plate->setText(shaped);
         },
         false);
-    auto* pick = makePictureButton(panel, QStringLiteral("impCliente"), art::glyph(QSize(22, 22), art::Glyph::Find),
-                                   QRect(451, 187, 22, 22), QStringLiteral("Scegli un veicolo"));
+    auto* pick = screen_parts::pictureButton(
+        panel, QStringLiteral("impCliente"), QRect(451, 187, 22, 22),
+        art::glyph(QSize(22, 22), art::Glyph::Find), QStringLiteral("Scegli un veicolo"));
     connect(pick, &QPushButton::clicked, this, [this] {
         const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64) {
             m_plate->setText(card[TSchedaVeicolo::Targa]);
@@ -195,13 +195,13 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         (start ? m_yearFrom : m_yearTo) = year;
     }
 
-    m_wait = screen_parts::label(panel, QStringLiteral("lblAttendere"),
-                                 QStringLiteral("Caricamento riepilogo in corso. Attendere..."), QRect(60, 480, 500, 28),
-                                 fonts::verdana(12, QFont::Bold), QColor(0x00, 0x8B, 0x8B));
+    m_wait = screen_parts::label(panel, QStringLiteral("lblAttendere"), QRect(60, 480, 500, 28),
+                                 QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
+                                 {fonts::verdana(12, QFont::Bold), QColor(0x00, 0x8B, 0x8B)});
     m_wait->hide();
 
-    m_show = screen_parts::button(panel, QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"),
-                                  QRect(590, 476, 220, 40));
+    m_show = screen_parts::button(panel, QStringLiteral("btnVisualizza"), QRect(590, 476, 220, 40),
+                                  QStringLiteral("Visualizza riepilogo"));
     // The notice shows as soon as the button goes down, before the click does its work.
     connect(m_show, &QPushButton::pressed, this, [this] {
         m_wait->show();
@@ -216,7 +216,8 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         });
     });
 
-    auto* exit = screen_parts::button(panel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QRect(835, 476, 120, 40));
+    auto* exit = screen_parts::button(panel, QStringLiteral("btnEsci"), QRect(835, 476, 120, 40),
+                                      QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_dateFrom = hiddenLabel(panel, QStringLiteral("lblDataInizio"));

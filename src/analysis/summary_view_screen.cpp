@@ -2,18 +2,17 @@
 #include "ui/fonts.h"
 
 #include "analysis/cost_summary.h"
-#include "ui/screen_parts.h"
 #include "app/app_context.h"
-#include "ui/artwork.h"
-#include "ui/focus_frame.h"
 #include "app/formats.h"
-#include "help/help_topics.h"
-#include "ui/picture_button.h"
 #include "costs/cost_file.h"
+#include "help/help_topics.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
 #include "records/text_rules.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "ui/screen_parts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,9 +26,9 @@ const QColor kMaroon(0x80, 0x00, 0x00);
 
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QColor& colour,
                   int size, bool bold, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    return screen_parts::label(parent, name, text, r,
-                               fonts::verdana(size, bold ? QFont::Bold : QFont::Normal), colour,
-                               align);
+    return screen_parts::label(
+        parent, name, r, text,
+        {fonts::verdana(size, bold ? QFont::Bold : QFont::Normal), colour, align});
 }
 
 using screen_parts::button;
@@ -58,8 +57,9 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     plateBox->setStyleSheet(QStringLiteral("background-color: white;"));
     m_plateTitle = textLabel(panel, QStringLiteral("titTipologia"), QStringLiteral("Tutte le targhe in archivio."),
                              QRect(211, 12, 410, 26), kMaroon, 12, true);
-    auto* help = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                   QRect(946, 10, 29, 28), QStringLiteral("Guida"));
+    auto* help = screen_parts::pictureButton(
+        panel, QStringLiteral("imgGuida"), QRect(946, 10, 29, 28),
+        art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::CostSummary); });
 
     textLabel(panel, QStringLiteral("lblRigo01"),
@@ -76,7 +76,8 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_findText->setGeometry(24, 92, 600, 30);
     m_findText->setFont(fonts::verdana(12, QFont::Bold));
     addFocusFrame(m_findText, 4);
-    QPushButton* find = button(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), QRect(640, 90, 120, 34));
+    QPushButton* find =
+        button(panel, QStringLiteral("btnTrova"), QRect(640, 90, 120, 34), QStringLiteral("Trova"));
 
     m_list = new ResultList(panel);
     m_list->setObjectName(QStringLiteral("lstRecords"));
@@ -101,9 +102,10 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_count->setObjectName(QStringLiteral("lblConta"));
     m_count->hide();
 
-    QPushButton* print = button(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"),
-                                QRect(20, 642, 200, 38));
-    QPushButton* exit = button(panel, QStringLiteral("btnEsci"), QStringLiteral("Esci"), QRect(855, 642, 120, 38));
+    QPushButton* print = button(panel, QStringLiteral("btnStampa"), QRect(20, 642, 200, 38),
+                                QStringLiteral("Stampa riepilogo"));
+    QPushButton* exit =
+        button(panel, QStringLiteral("btnEsci"), QRect(855, 642, 120, 38), QStringLiteral("Esci"));
     connect(print, &QPushButton::clicked, this, &SummaryViewScreen::print);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -4,7 +4,6 @@
 #include "backup/backup_runner.h"
 #include "help/help_topics.h"
 #include "ui/artwork.h"
-#include "ui/picture_button.h"
 #include "ui/screen_parts.h"
 #include "ui/status_hints.h"
 
@@ -53,16 +52,20 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
     hints->addBackground(this);
     hints->addBackground(top);
 
-    m_backupButton = makePictureButton(this, QStringLiteral("cmdBackup"),
-                                       art::buttonPicture(QSize(190, 36), QStringLiteral("Esegui backup ora")),
-                                       QRect(20, 20, 190, 36), QStringLiteral("Esegui backup ora"));
-    m_restoreButton = makePictureButton(this, QStringLiteral("cmdRipristina"),
-                                        art::buttonPicture(QSize(190, 36), QStringLiteral("Ripristina")),
-                                        QRect(220, 20, 190, 36), QStringLiteral("Ripristina"));
-    auto* helpButton = makePictureButton(this, QStringLiteral("cmdGuida"), art::glyph(QSize(40, 40), art::Glyph::Help),
-                                         QRect(752, 18, 40, 40), QStringLiteral("Guida"));
-    auto* exitButton = makePictureButton(this, QStringLiteral("cmdEsci"), art::glyph(QSize(40, 40), art::Glyph::Exit),
-                                         QRect(800, 18, 40, 40), QStringLiteral("Esci"));
+    m_backupButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdBackup"), QRect(20, 20, 190, 36),
+        art::buttonPicture(QSize(190, 36), QStringLiteral("Esegui backup ora")),
+        QStringLiteral("Esegui backup ora"));
+    m_restoreButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdRipristina"), QRect(220, 20, 190, 36),
+        art::buttonPicture(QSize(190, 36), QStringLiteral("Ripristina")),
+        QStringLiteral("Ripristina"));
+    auto* helpButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdGuida"), QRect(752, 18, 40, 40),
+        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* exitButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdEsci"), QRect(800, 18, 40, 40),
+        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
     hints->add(m_backupButton, QStringLiteral("Salva ora una copia di tutti i dati nella cartella Backup."));
     hints->add(m_restoreButton, QStringLiteral("Rimette i dati come erano al momento del backup scelto."));
     hints->add(helpButton, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
@@ -70,10 +73,10 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
 
     QWidget* container = screen_parts::box(this, QStringLiteral("panContainer"), QRect(10, 76, 842, 440), Qt::white);
     hints->addBackground(container);
-    screen_parts::label(container, QStringLiteral("lblCartella"),
+    screen_parts::label(container, QStringLiteral("lblCartella"), QRect(8, 4, 826, 22),
                         QStringLiteral("Cartella: %1")
                             .arg(QDir::toNativeSeparators(backup::folderIn(ctx.programDir))),
-                        QRect(8, 4, 826, 22), QFont(QStringLiteral("Tahoma"), 9), QColor(0x20, 0x30, 0x60));
+                        {QFont(QStringLiteral("Tahoma"), 9), QColor(0x20, 0x30, 0x60)});
 
     m_model = new QStandardItemModel(0, 6, this);
     m_model->setHorizontalHeaderLabels({QStringLiteral("Data del backup"), QStringLiteral("Dimensione"),

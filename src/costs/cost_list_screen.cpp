@@ -18,14 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    return screen_parts::dialogButton(parent, name, text, r);
-}
-
-} // namespace
-
 CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& name, const QString& caption,
                                const QString& printTitle, const QString& yearFile)
     : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, QSize(862, 560)), m_printTitle(printTitle),
@@ -50,7 +42,8 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
     m_findText->setFont(fonts::verdana(12, QFont::Bold));
     m_findText->setGeometry(56, 114, 553, 28);
     addFocusFrame(m_findText, 4);
-    auto* find = button(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), QRect(620, 112, 161, 32));
+    auto* find = screen_parts::dialogButton(panel, QStringLiteral("btnTrova"),
+                                            QRect(620, 112, 161, 32), QStringLiteral("Trova"));
 
     m_list = new ResultList(panel);
     m_list->setGeometry(16, 152, 801, 273);
@@ -65,8 +58,10 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
     hint->setFont(fonts::verdana(10));
     hint->setStyleSheet(QStringLiteral("color: #DC143C;"));
 
-    auto* close = button(panel, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(8, 486, 161, 32));
-    auto* print = button(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(664, 486, 161, 32));
+    auto* close = screen_parts::dialogButton(panel, QStringLiteral("btnChiudi"),
+                                             QRect(8, 486, 161, 32), QStringLiteral("Chiudi"));
+    auto* print = screen_parts::dialogButton(panel, QStringLiteral("btnStampa"),
+                                             QRect(664, 486, 161, 32), QStringLiteral("Stampa"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(print, &QPushButton::clicked, this, &CostListScreen::print);
 }

@@ -1,18 +1,16 @@
 #include "costs/cost_menu_screen.h"
 #include "ui/fonts.h"
 
-
 #include "app/app_context.h"
+#include "costs/cost_screen.h"
+#include "costs/year_field.h"
+#include "help/help_topics.h"
+#include "records/text_rules.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
-#include "help/help_topics.h"
-#include "ui/picture_button.h"
 #include "ui/return_chain.h"
 #include "ui/screen_parts.h"
 #include "ui/screens.h"
-#include "costs/cost_screen.h"
-#include "costs/year_field.h"
-#include "records/text_rules.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,11 +98,13 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
     chainReturn({m_year, openYearButton}, false); // Return goes to the open button
 
     whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 626, 978, 56));
-    auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(32, 32), art::Glyph::Help),
-                                    QRect(20, 638, 32, 32), QStringLiteral("Guida"));
+    auto* guide = screen_parts::pictureButton(
+        panel, QStringLiteral("imgGuida"), QRect(20, 638, 32, 32),
+        art::glyph(QSize(32, 32), art::Glyph::Help), QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
-    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(32, 32), art::Glyph::Exit),
-                                   QRect(942, 638, 32, 32), QStringLiteral("Esci"));
+    auto* exit = screen_parts::pictureButton(
+        panel, QStringLiteral("imgEsci"), QRect(942, 638, 32, 32),
+        art::glyph(QSize(32, 32), art::Glyph::Exit), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -4,21 +4,21 @@
 #include "import/import_dialog.h"
 
 #include "app/app_context.h"
-#include "ui/artwork.h"
-#include "ui/focus_frame.h"
-#include "help/help_topics.h"
-#include "ui/picture_button.h"
-#include "ui/screen_parts.h"
-#include "ui/return_chain.h"
-#include "ui/status_hints.h"
 #include "costs/cost_export.h"
 #include "costs/cost_fields.h"
-#include "costs/cost_printout.h"
 #include "costs/cost_file.h"
+#include "costs/cost_printout.h"
 #include "costs/cost_rules.h"
 #include "costs/cost_search_screen.h"
 #include "costs/unpaid_list_screen.h"
+#include "help/help_topics.h"
 #include "records/text_rules.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "ui/return_chain.h"
+#include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
+#include "ui/status_hints.h"
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include <QCheckBox>
@@ -115,8 +115,8 @@ QString textOf(const QWidget* w) {
 CostScreen::CostScreen(AppContext& ctx)
     : RecordScreen(ctx, QStringLiteral("frmCosti"), QStringLiteral(" Vestrano 3.0 - Costi sostenuti"), C::layout(),
                    kAppended) {
-    QWidget* panel = centredPanel(QSize(995, 692));
-    buildStatusLine(panel, QRect(0, 662, 995, 30), QStringLiteral("#6A5ACD"), kReady);
+    QWidget* panel = centredPanel(screen_sizes::kAreaPanel);
+    buildStatusLine(panel, QColor(0x6A, 0x5A, 0xCD), kReady);
 
     for (const char* name : {"lblFile", "lblData"}) {
         auto* label = new QLabel(panel);
@@ -229,9 +229,10 @@ void CostScreen::buildSections(QWidget* panel) {
     m_hints->add(m_paid, QStringLiteral("Spunta questa casella per indicare che il pagamento è stato saldato."));
 
     // The toolbar is full: the import stands in the free corner of the people section.
-    auto* importFile = makePictureButton(panel, QStringLiteral("cmdImportaFile"),
-                                         art::buttonPicture(QSize(170, 36), QStringLiteral("Importa da file...")),
-                                         QRect(800, 500, 170, 36), QStringLiteral("Importa da file..."));
+    auto* importFile = screen_parts::pictureButton(
+        panel, QStringLiteral("cmdImportaFile"), QRect(800, 500, 170, 36),
+        art::buttonPicture(QSize(170, 36), QStringLiteral("Importa da file...")),
+        QStringLiteral("Importa da file..."));
     m_hints->add(importFile, QStringLiteral("Importa da file i costi di un foglio di calcolo salvato come CSV."));
     connect(importFile, &QPushButton::clicked, this, [this] { csv_import::openForCosts(m_ctx, this, yearFile()); });
 }

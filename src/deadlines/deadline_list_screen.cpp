@@ -17,10 +17,6 @@
 
 namespace {
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    return screen_parts::dialogButton(parent, name, text, r);
-}
-
 const QColor kOrange(0xFF, 0x8C, 0x00);
 
 } // namespace
@@ -58,8 +54,10 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     note->setFont(fonts::verdana(10));
     note->setStyleSheet(QStringLiteral("color: #8B4513;"));
 
-    auto* close = button(this, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(14, 588, 161, 32));
-    auto* print = button(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(755, 588, 161, 32));
+    auto* close = screen_parts::dialogButton(this, QStringLiteral("btnChiudi"),
+                                             QRect(14, 588, 161, 32), QStringLiteral("Chiudi"));
+    auto* print = screen_parts::dialogButton(this, QStringLiteral("btnStampa"),
+                                             QRect(755, 588, 161, 32), QStringLiteral("Stampa"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(print, &QPushButton::clicked, this, &DeadlineListScreen::print);
 }

@@ -2,12 +2,11 @@
 #include "ui/fonts.h"
 
 #include "calendar/calendar_export.h"
-#include "ui/artwork.h"
+#include "deadlines/deadline_list_screen.h"
 #include "help/help_topics.h"
-#include "ui/picture_button.h"
+#include "ui/artwork.h"
 #include "ui/screen_parts.h"
 #include "ui/status_hints.h"
-#include "deadlines/deadline_list_screen.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -65,19 +64,20 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     int y = 150;
     for (deadlines::Kind kind : deadlines::kKinds) {
         const deadlines::ListSetup& s = deadlines::setup(kind);
-        auto* b = makePictureButton(panel, QString::fromLatin1(s.menuButton),
-                                    art::buttonPicture(QSize(330, 70), QString::fromLatin1(s.buttonWords), orange),
-                                    QRect(40, y, 330, 70), QString::fromLatin1(s.buttonWords));
+        auto* b = screen_parts::pictureButton(
+            panel, QString::fromLatin1(s.menuButton), QRect(40, y, 330, 70),
+            art::buttonPicture(QSize(330, 70), QString::fromLatin1(s.buttonWords), orange),
+            QString::fromLatin1(s.buttonWords));
         connect(b, &QPushButton::clicked, this, [this, kind] { openList(kind); });
         y += 96;
     }
     picture(panel, QStringLiteral("icoScadenze"), art::tile(QSize(540, 270), art::Tile::Deadlines),
             QRect(420, 150, 540, 270));
     // In line with the last list button, under the photo.
-    auto* exportCalendar = makePictureButton(panel, QStringLiteral("btnEsportaCalendario"),
-                                             art::buttonPicture(QSize(540, 70), QStringLiteral("ESPORTA CALENDARIO"),
-                                                                orange),
-                                             QRect(420, 438, 540, 70), QStringLiteral("Esporta calendario"));
+    auto* exportCalendar = screen_parts::pictureButton(
+        panel, QStringLiteral("btnEsportaCalendario"), QRect(420, 438, 540, 70),
+        art::buttonPicture(QSize(540, 70), QStringLiteral("ESPORTA CALENDARIO"), orange),
+        QStringLiteral("Esporta calendario"));
     connect(exportCalendar, &QPushButton::clicked, this, [this] { calendar::exportFromMenu(m_ctx, this); });
     picture(panel, QStringLiteral("icoIstruzioni"),
             informationStrip(QSize(955, 60),
@@ -89,16 +89,19 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     memory->setObjectName(QStringLiteral("lblMemory"));
     memory->hide();
 
-    auto* guide = makePictureButton(panel, QStringLiteral("imgGuida"),
-                                    art::buttonPicture(QSize(110, 34), QStringLiteral("Guida"), orange),
-                                    QRect(20, 649, 110, 34), QStringLiteral("Guida"));
+    auto* guide = screen_parts::pictureButton(
+        panel, QStringLiteral("imgGuida"), QRect(20, 649, 110, 34),
+        art::buttonPicture(QSize(110, 34), QStringLiteral("Guida"), orange),
+        QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Deadlines); });
-    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"),
-                                   art::buttonPicture(QSize(110, 34), QStringLiteral("Esci"), orange),
-                                   QRect(865, 649, 110, 34), QStringLiteral("Esci"));
+    auto* exit = screen_parts::pictureButton(
+        panel, QStringLiteral("imgEsci"), QRect(865, 649, 110, 34),
+        art::buttonPicture(QSize(110, 34), QStringLiteral("Esci"), orange), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* hints = new StatusHints(screen_parts::statusLine(panel, QRect(146, 652, 703, 28)), this);
+    auto* hints = new StatusHints(
+        screen_parts::statusLine(panel, QRect(146, 652, 703, 28), {}, QColor(0x6A, 0x5A, 0xCD)),
+        this);
     hints->addBackground(this);
     hints->addBackground(panel);
     hints->add(exportCalendar, QStringLiteral("Salva le scadenze da oggi in poi nel file Scadenze.ics, da aprire o "

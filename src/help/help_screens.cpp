@@ -3,11 +3,11 @@
 
 #include "app/app_context.h"
 #include "app/data_folder.h"
+#include "help/info_artwork.h"
+#include "help/maker.h"
 #include "ui/artwork.h"
 #include "ui/gradient.h"
-#include "help/maker.h"
-#include "help/info_artwork.h"
-#include "ui/picture_button.h"
+#include "ui/screen_parts.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -108,8 +108,9 @@ HelpScreen::HelpScreen(AppContext& ctx, QWidget* opener)
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* pdf = makePictureButton(this, QStringLiteral("imgPDF"), art::pdfIcon(QSize(34, 34)), QRect(22, 474, 34, 34),
-                                  QStringLiteral("Guida in formato PDF"));
+    auto* pdf = screen_parts::pictureButton(this, QStringLiteral("imgPDF"), QRect(22, 474, 34, 34),
+                                            art::pdfIcon(QSize(34, 34)),
+                                            QStringLiteral("Guida in formato PDF"));
     m_link = new LinkText(QStringLiteral("Visualizza guida in formato PDF"), this);
     m_link->setGeometry(64, 478, 360, 26);
     m_link->attachIcon(pdf);
@@ -145,8 +146,9 @@ AboutScreen::AboutScreen(AppContext& ctx, QWidget* opener)
     pictureLabel(this, QStringLiteral("imgProgramma"),
                  art::aboutPicture(QSize(433, 390), QString::fromLatin1(help::kMakerName)), QRect(20, 74, 433, 390));
 
-    auto* mail = makePictureButton(this, QStringLiteral("imgEmail"), art::envelopeIcon(QSize(34, 34)),
-                                   QRect(96, 470, 34, 34), QStringLiteral("Scrivi una e-mail"));
+    auto* mail = screen_parts::pictureButton(
+        this, QStringLiteral("imgEmail"), QRect(96, 470, 34, 34), art::envelopeIcon(QSize(34, 34)),
+        QStringLiteral("Scrivi una e-mail"));
     m_link = new LinkText(QString::fromLatin1(help::kMakerEmail), this);
     m_link->setGeometry(138, 474, 260, 26);
     m_link->attachIcon(mail);
@@ -174,7 +176,9 @@ CreditsScreen::CreditsScreen(AppContext& ctx, QWidget* opener)
                  QRect(18, 14, 625, 380));
     // The dark blue link needs a light ground at the dark foot of the window.
     whiteBox(this, QRect(12, 408, 350, 42));
-    auto* web = makePictureButton(this, QStringLiteral("imgWeb"), art::globeIcon(QSize(30, 30)), QRect(18, 414, 30, 30), QStringLiteral("Sito web"));
+    auto* web =
+        screen_parts::pictureButton(this, QStringLiteral("imgWeb"), QRect(18, 414, 30, 30),
+                                    art::globeIcon(QSize(30, 30)), QStringLiteral("Sito web"));
     m_link = new LinkText(QString::fromLatin1(help::kMakerWebAddress), this);
     m_link->setGeometry(56, 416, 300, 26);
     m_link->attachIcon(web);

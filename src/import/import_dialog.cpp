@@ -60,15 +60,17 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
     const QFont bold = fonts::verdana(10, QFont::Bold);
     const QColor ink(0x00, 0x00, 0x8B);
 
-    screen_parts::label(this, QStringLiteral("lblFile"),
+    screen_parts::label(this, QStringLiteral("lblFile"), QRect(12, 8, 956, 22),
                         QStringLiteral("File: ") + QDir::toNativeSeparators(sourceFile),
-                        QRect(12, 8, 956, 22), bold, ink);
+                        {bold, ink});
     QLabel* help = screen_parts::label(
-        this, QStringLiteral("lblIstruzioni"),
-        QStringLiteral("Per ogni colonna del file scegliere il campo da riempire. Le righe con problemi "
-                       "sono in rosso: correggere il file o la scelta delle colonne. Si importa "
-                       "soltanto quando nessuna riga ha problemi, e allora tutte insieme. (* campo obbligatorio)"),
-        QRect(12, 32, 956, 36), plain, ink);
+        this, QStringLiteral("lblIstruzioni"), QRect(12, 32, 956, 36),
+        QStringLiteral(
+            "Per ogni colonna del file scegliere il campo da riempire. Le righe con problemi "
+            "sono in rosso: correggere il file o la scelta delle colonne. Si importa "
+            "soltanto quando nessuna riga ha problemi, e allora tutte insieme. (* campo "
+            "obbligatorio)"),
+        {plain, ink});
     help->setWordWrap(true);
 
     auto* columns = new QScrollArea(this);
@@ -114,20 +116,20 @@ ImportDialog::ImportDialog(AppContext& ctx, QWidget* opener, const QString& sour
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     // A row may have more problems than its cell shows: the chosen row's stand in full below.
-    m_rowProblems = screen_parts::label(this, QStringLiteral("lblProblemiRiga"), QString(),
-                                        QRect(322, 478, 646, 48), plain, QColor(0xB0, 0x00, 0x00),
-                                        Qt::AlignLeft | Qt::AlignTop);
+    m_rowProblems = screen_parts::label(
+        this, QStringLiteral("lblProblemiRiga"), QRect(322, 478, 646, 48), QString(),
+        {plain, QColor(0xB0, 0x00, 0x00), Qt::AlignLeft | Qt::AlignTop});
     m_rowProblems->setWordWrap(true);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { showRowProblems(current.row()); });
 
-    m_summary = screen_parts::label(this, QStringLiteral("lblRiepilogo"), QString(),
-                                    QRect(12, 532, 956, 44), bold, ink);
+    m_summary = screen_parts::label(this, QStringLiteral("lblRiepilogo"), QRect(12, 532, 956, 44),
+                                    QString(), {bold, ink});
     m_summary->setWordWrap(true);
-    m_import = screen_parts::dialogButton(this, QStringLiteral("cmdImporta"), QStringLiteral("Importa"),
-                                          QRect(748, 580, 104, 30));
+    m_import = screen_parts::dialogButton(this, QStringLiteral("cmdImporta"),
+                                          QRect(748, 580, 104, 30), QStringLiteral("Importa"));
     auto* cancel = screen_parts::dialogButton(this, QStringLiteral("cmdAnnulla"),
-                                              QStringLiteral("Annulla"), QRect(864, 580, 104, 30));
+                                              QRect(864, 580, 104, 30), QStringLiteral("Annulla"));
     connect(m_import, &QPushButton::clicked, this, [this] { importRows(); });
     connect(cancel, &QPushButton::clicked, this, [this] { close(); });
     recheck();

@@ -4,10 +4,9 @@
 #include "backup/backup_runner.h"
 #include "backup/backup_screen.h"
 #include "costs/cost_menu_screen.h"
+#include "help/help_topics.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
-#include "help/help_topics.h"
-#include "ui/picture_button.h"
 #include "ui/screen_parts.h"
 #include "ui/screens.h"
 
@@ -49,15 +48,16 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
     QWidget* panel = centredPanel(QSize(995, 692));
 
     whiteBox(panel, QStringLiteral("shpNomeApp"), QRect(8, 6, 978, 114));
-    auto* info = makePictureButton(panel, QStringLiteral("imgInfo"), art::glyph(QSize(30, 30), art::Glyph::Info),
-                                   QRect(20, 16, 30, 30),
-                                   QStringLiteral("Informazioni sul programma"));
+    auto* info = screen_parts::pictureButton(
+        panel, QStringLiteral("imgInfo"), QRect(20, 16, 30, 30),
+        art::glyph(QSize(30, 30), art::Glyph::Info), QStringLiteral("Informazioni sul programma"));
     picture(panel, QStringLiteral("icoTitoloApp"),
             art::words(QSize(420, 64), QStringLiteral("Vestrano 3.0"), QColor(0xD0, 0x10, 0x10), 52),
             QRect(287, 12, 420, 64));
     picture(panel, QStringLiteral("icoApp"), art::programIcon(QSize(56, 56)), QRect(712, 16, 56, 56));
-    auto* help = makePictureButton(panel, QStringLiteral("imgGuida"), art::glyph(QSize(29, 28), art::Glyph::Help),
-                                   QRect(946, 16, 29, 28), QStringLiteral("Guida"));
+    auto* help = screen_parts::pictureButton(
+        panel, QStringLiteral("imgGuida"), QRect(946, 16, 29, 28),
+        art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
     picture(panel, QStringLiteral("imgSottotitolo"),
             art::words(QSize(961, 22),
                        QStringLiteral("Software per archiviare i mezzi del proprio parco auto e registrare le "
@@ -87,27 +87,29 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
         const int x = 8 + i * 329;
         whiteBox(panel, QString::fromLatin1(columns[i].background), QRect(x, 128, 320, 480));
         const QString caption = QString::fromLatin1(columns[i].words);
-        auto* tile = makePictureButton(panel, QString::fromLatin1(columns[i].tile),
-                                       art::tile(QSize(298, 388), columns[i].kind), QRect(x + 11, 139, 298, 388), caption);
-        auto* button = makePictureButton(panel, QString::fromLatin1(columns[i].button),
-                                         art::buttonPicture(QSize(258, 45), QString::fromLatin1(columns[i].words)),
-                                         QRect(x + 31, 545, 258, 45), caption);
+        auto* tile = screen_parts::pictureButton(
+            panel, QString::fromLatin1(columns[i].tile), QRect(x + 11, 139, 298, 388),
+            art::tile(QSize(298, 388), columns[i].kind), caption);
+        auto* button = screen_parts::pictureButton(
+            panel, QString::fromLatin1(columns[i].button), QRect(x + 31, 545, 258, 45),
+            art::buttonPicture(QSize(258, 45), QString::fromLatin1(columns[i].words)), caption);
         connect(tile, &QPushButton::clicked, this, actions[i]);
         connect(button, &QPushButton::clicked, this, actions[i]);
         areaButtons.append(button);
     }
 
     whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 616, 978, 70));
-    auto* credits = makePictureButton(panel, QStringLiteral("imgCrediti"),
-                                      art::glyph(QSize(23, 22), art::Glyph::Credits), QRect(20, 652, 23, 22),
-                                      QStringLiteral("Riconoscimenti"));
-    auto* site = makePictureButton(
-        panel, QStringLiteral("imgSito"),
-        art::words(QSize(961, 22), QStringLiteral("Vestrano Software  -  www.vestrano.it"), QColor(0x20, 0x40, 0x90),
-                   13, true),
-        QRect(16, 624, 961, 22), QStringLiteral("Sito web di Vestrano Software"));
-    auto* exit = makePictureButton(panel, QStringLiteral("imgEsci"), art::glyph(QSize(17, 18), art::Glyph::Exit),
-                                   QRect(958, 654, 17, 18), QStringLiteral("Esci"));
+    auto* credits = screen_parts::pictureButton(
+        panel, QStringLiteral("imgCrediti"), QRect(20, 652, 23, 22),
+        art::glyph(QSize(23, 22), art::Glyph::Credits), QStringLiteral("Riconoscimenti"));
+    auto* site = screen_parts::pictureButton(
+        panel, QStringLiteral("imgSito"), QRect(16, 624, 961, 22),
+        art::words(QSize(961, 22), QStringLiteral("Vestrano Software  -  www.vestrano.it"),
+                   QColor(0x20, 0x40, 0x90), 13, true),
+        QStringLiteral("Sito web di Vestrano Software"));
+    auto* exit = screen_parts::pictureButton(
+        panel, QStringLiteral("imgEsci"), QRect(958, 654, 17, 18),
+        art::glyph(QSize(17, 18), art::Glyph::Exit), QStringLiteral("Esci"));
 
     connect(info, &QPushButton::clicked, this, [this] { help::openAbout(m_ctx, this); });
     connect(credits, &QPushButton::clicked, this, [this] { help::openCredits(m_ctx, this); });
@@ -125,9 +127,10 @@ void MainMenuScreen::onShow() {
 }
 
 QPushButton* MainMenuScreen::addBackupControls(QWidget* panel) {
-    auto* open = makePictureButton(panel, QStringLiteral("btnBackup"),
-                                   art::buttonPicture(QSize(200, 26), QStringLiteral("BACKUP E RIPRISTINO")),
-                                   QRect(60, 650, 200, 26), QStringLiteral("Backup e ripristino"));
+    auto* open = screen_parts::pictureButton(
+        panel, QStringLiteral("btnBackup"), QRect(60, 650, 200, 26),
+        art::buttonPicture(QSize(200, 26), QStringLiteral("BACKUP E RIPRISTINO")),
+        QStringLiteral("Backup e ripristino"));
     connect(open, &QPushButton::clicked, this, [this] { BackupScreen::open(m_ctx, this, m_backups); });
 
     auto* status = new QLabel(panel);

@@ -4,6 +4,8 @@
 #include "records/record_file.h"
 #include "records/text_rules.h"
 #include "ui/loaded_record_update.h"
+#include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/shared_messages.h"
 #include "ui/status_hints.h"
 
@@ -20,13 +22,9 @@ RecordScreen::RecordScreen(AppContext& ctx, const QString& name, const QString& 
                            const QString& appendedMessage)
     : AreaScreen(ctx, name, caption, Window::Maximised), m_loaded(layout), m_appendedMessage(appendedMessage) {}
 
-void RecordScreen::buildStatusLine(QWidget* panel, const QRect& r, const QString& background, const QString& ready) {
-    m_info = new QLabel(ready, panel);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(r);
-    m_info->setAutoFillBackground(true);
-    m_info->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: white; padding-left: 8px; }").arg(background));
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
+void RecordScreen::buildStatusLine(QWidget* panel, const QColor& fill, const QString& ready) {
+    m_info =
+        screen_parts::statusLine(panel, screen_sizes::statusLineAlong(panel->size()), ready, fill);
     m_hints = new StatusHints(m_info, this);
     m_hints->addBackground(this);
     m_hints->addBackground(panel);

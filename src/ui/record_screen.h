@@ -25,8 +25,8 @@ protected:
     RecordScreen(AppContext& ctx, const QString& name, const QString& caption, const RecordLayout& layout,
                  const QString& appendedMessage);
 
-    // The status line panInfo along `r`, showing `ready`, on a `background` colour.
-    void buildStatusLine(QWidget* panel, const QRect& r, const QString& background, const QString& ready);
+    // The status line panInfo along the foot of `panel`, showing `ready`, on `fill`.
+    void buildStatusLine(QWidget* panel, const QColor& fill, const QString& ready);
     // The tool bar with its browse group and cmdEsci already at work; the rest for connectTool.
     void buildToolBar(QWidget* panel, const RecordToolBarPlace& place, const RecordTools& tools);
     void connectTool(const char* name, const std::function<void()>& action);

@@ -1,7 +1,6 @@
 #include "ui/record_tool_bar.h"
 #include "ui/fonts.h"
 
-#include "ui/picture_button.h"
 #include "ui/screen_parts.h"
 #include "ui/status_hints.h"
 
@@ -102,8 +101,9 @@ QLabel* buildRecordToolBar(QWidget* screen, QWidget* panel, StatusHints* hints, 
         const QSize size = wide ? place.wideSize : QSize(40, 40);
         const QPixmap picture = wide ? art::buttonPicture(size, QString::fromLatin1(t.words)) : art::glyph(size, t.glyph);
         const QString caption = QString::fromUtf8(t.caption);
-        auto* button = makePictureButton(panel, QString::fromLatin1(t.name), picture,
-                                         QRect(QPoint(x, wide ? 14 : 12), size), caption);
+        auto* button =
+            screen_parts::pictureButton(panel, QString::fromLatin1(t.name),
+                                        QRect(QPoint(x, wide ? 14 : 12), size), picture, caption);
         hints->add(button, QString::fromUtf8(t.hint));
         if (t.key.key() != Qt::Key_unknown) {
             bindKey(screen, button, t.key);

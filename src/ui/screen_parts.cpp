@@ -6,59 +6,92 @@
 
 namespace screen_parts {
 
-QWidget* box(QWidget* parent, const QString& name, const QRect& r, const QColor& colour) {
-    auto* w = new QWidget(parent);
+namespace {
+
+template <class W> W* placed(W* w, const QString& name, const QRect& place) {
     w->setObjectName(name);
-    w->setGeometry(r);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
+    w->setGeometry(place);
     return w;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QFont& font,
-              const QColor& colour, Qt::Alignment align) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    l->setFont(font);
-    l->setAlignment(align);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
+void paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    QPalette pal = w->palette();
+    pal.setColor(role, colour);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+QWidget* box(QWidget* parent, const QString& name, const QRect& place, const QColor& fill) {
+    auto* w = placed(new QWidget(parent), name, place);
+    w->setAutoFillBackground(true);
+    paint(w, QPalette::Window, fill);
+    return w;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QRect& place, const QString& text,
+              const TextLook& look) {
+    auto* l = placed(new QLabel(text, parent), name, place);
+    l->setFont(look.font);
+    l->setAlignment(look.align);
+    l->setWordWrap(look.wrap);
+    if (look.colour.isValid())
+        paint(l, QPalette::WindowText, look.colour);
+    if (look.fill.isValid()) {
+        l->setAutoFillBackground(true);
+        paint(l, QPalette::Window, look.fill);
+    }
     return l;
 }
 
-QLabel* statusLine(QWidget* parent, const QRect& r, const QString& text) {
-    auto* line = new QLabel(text, parent);
-    line->setObjectName(QStringLiteral("panInfo"));
-    line->setGeometry(r);
-    line->setAutoFillBackground(true);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, QColor(0x6A, 0x5A, 0xCD));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    line->setPalette(pal);
-    line->setIndent(8);
-    line->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    return line;
+QLabel* picture(QWidget* parent, const QString& name, const QRect& place, const QPixmap& picture) {
+    auto* l = placed(new QLabel(parent), name, place);
+    l->setPixmap(picture);
+    return l;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
+QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->hide();
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QRect& place, const QString& text,
+                    const QFont& font) {
+    auto* b = placed(new QPushButton(text, parent), name, place);
     b->setCursor(Qt::PointingHandCursor);
-    b->setFont(fonts::verdana(10, QFont::Bold));
+    b->setFont(font == QFont() ? fonts::verdana(10, QFont::Bold) : font);
     return b;
 }
 
-QPushButton* dialogButton(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
+QPushButton* dialogButton(QWidget* parent, const QString& name, const QRect& place,
+                          const QString& text) {
+    auto* b = placed(new QPushButton(text, parent), name, place);
     b->setAutoDefault(false);
     return b;
+}
+
+QPushButton* pictureButton(QWidget* parent, const QString& name, const QRect& place,
+                           const QPixmap& picture, const QString& accessibleName) {
+    auto* b = placed(new QPushButton(parent), name, place);
+    b->setFlat(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(QIcon(picture));
+    b->setIconSize(place.size());
+    b->setAccessibleName(accessibleName);
+    b->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; padding: 0; background: transparent; }"));
+    return b;
+}
+
+QLabel* statusLine(QWidget* parent, const QRect& place, const QString& text, const QColor& fill) {
+    auto* line = label(parent, QStringLiteral("panInfo"), place, text,
+                       {QFont(QStringLiteral("Tahoma"), 12), Qt::white,
+                        Qt::AlignLeft | Qt::AlignVCenter, false, fill});
+    line->setIndent(8);
+    return line;
 }
 
 } // namespace screen_parts

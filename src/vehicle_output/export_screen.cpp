@@ -1,14 +1,14 @@
 #include "vehicle_output/export_screen.h"
 
 #include "app/app_context.h"
-#include "ui/artwork.h"
-#include "ui/picture_button.h"
-#include "ui/status_hints.h"
 #include "records/record_file.h"
 #include "records/record_layout.h"
+#include "spreadsheets/xlsx_file.h"
+#include "ui/artwork.h"
+#include "ui/screen_parts.h"
+#include "ui/status_hints.h"
 #include "vehicle_output/export_grid_model.h"
 #include "vehicle_output/spreadsheet_file.h"
-#include "spreadsheets/xlsx_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -115,20 +115,20 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
     hints->addBackground(info);
     hints->addBackground(m_info);
 
-    auto* exportButton =
-        makePictureButton(this, QStringLiteral("cmdEsporta"),
-                          art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta archivio")),
-                          QRect(20, 20, 170, 36), QStringLiteral("Esporta archivio"));
-    auto* xlsxButton =
-        makePictureButton(this, QStringLiteral("cmdEsportaXlsx"),
-                          art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta in .xlsx")),
-                          QRect(200, 20, 170, 36), QStringLiteral("Esporta in .xlsx"));
-    auto* helpButton =
-        makePictureButton(this, QStringLiteral("cmdGuida"),
-                          art::glyph(QSize(40, 40), art::Glyph::Help), QRect(752, 18, 40, 40), QStringLiteral("Guida"));
-    auto* exitButton =
-        makePictureButton(this, QStringLiteral("cmdEsci"),
-                          art::glyph(QSize(40, 40), art::Glyph::Exit), QRect(800, 18, 40, 40), QStringLiteral("Esci"));
+    auto* exportButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdEsporta"), QRect(20, 20, 170, 36),
+        art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta archivio")),
+        QStringLiteral("Esporta archivio"));
+    auto* xlsxButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdEsportaXlsx"), QRect(200, 20, 170, 36),
+        art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta in .xlsx")),
+        QStringLiteral("Esporta in .xlsx"));
+    auto* helpButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdGuida"), QRect(752, 18, 40, 40),
+        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* exitButton = screen_parts::pictureButton(
+        this, QStringLiteral("cmdEsci"), QRect(800, 18, 40, 40),
+        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
     hints->add(exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     hints->add(xlsxButton,
                QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));

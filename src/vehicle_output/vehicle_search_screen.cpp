@@ -63,10 +63,6 @@ QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = 
     return label;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    return screen_parts::dialogButton(parent, name, text, r);
-}
-
 } // namespace
 
 VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark,
@@ -104,7 +100,8 @@ void VehicleSearchScreen::buildResults(QWidget* panel) {
     m_findText->setObjectName(QStringLiteral("txtTrova"));
     m_findText->setFont(verdana(12, true));
     m_findText->setGeometry(16, 114, 593, 28);
-    auto* find = button(panel, QStringLiteral("btnTrova"), QStringLiteral("Trova"), QRect(620, 112, 161, 32));
+    auto* find = screen_parts::dialogButton(panel, QStringLiteral("btnTrova"),
+                                            QRect(620, 112, 161, 32), QStringLiteral("Trova"));
 
     m_list = new ResultList(panel);
     m_list->setGeometry(16, 152, 801, 273);
@@ -119,8 +116,10 @@ void VehicleSearchScreen::buildResults(QWidget* panel) {
                             QStringLiteral("Il presente riepilogo contiene 0 schede"), kDarkCyan,
                             QRect(180, 492, 473, 22));
 
-    auto* close = button(panel, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), QRect(8, 486, 161, 32));
-    auto* print = button(panel, QStringLiteral("btnStampa"), QStringLiteral("Stampa"), QRect(664, 486, 161, 32));
+    auto* close = screen_parts::dialogButton(panel, QStringLiteral("btnChiudi"),
+                                             QRect(8, 486, 161, 32), QStringLiteral("Chiudi"));
+    auto* print = screen_parts::dialogButton(panel, QStringLiteral("btnStampa"),
+                                             QRect(664, 486, 161, 32), QStringLiteral("Stampa"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(print, &QPushButton::clicked, this, &VehicleSearchScreen::print);
 }

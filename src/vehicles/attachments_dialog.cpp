@@ -2,12 +2,12 @@
 #include "ui/fonts.h"
 
 #include "app/app_context.h"
-#include "ui/artwork.h"
-#include "ui/gradient.h"
 #include "help/info_artwork.h"
-#include "ui/picture_button.h"
 #include "records/text_rules.h"
 #include "records/whole_file_save.h"
+#include "ui/artwork.h"
+#include "ui/gradient.h"
+#include "ui/screen_parts.h"
 #include "vehicles/attachment_files.h"
 
 #include <QFile>
@@ -87,9 +87,10 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
         slot.name->setFont(fonts::verdana(11, QFont::Bold));
         slot.name->setStyleSheet(QStringLiteral("QLineEdit { background: #E4E4E4; color: #404040; }"));
 
-        auto* eraser = makePictureButton(panel, QStringLiteral("imgCancella") + n,
-                                         art::glyph(QSize(26, 26), art::Glyph::Eraser), QRect(410, y + 28, 26, 26),
-                                         QStringLiteral("Cancella l'allegato ") + n);
+        auto* eraser = screen_parts::pictureButton(panel, QStringLiteral("imgCancella") + n,
+                                                   QRect(410, y + 28, 26, 26),
+                                                   art::glyph(QSize(26, 26), art::Glyph::Eraser),
+                                                   QStringLiteral("Cancella l'allegato ") + n);
         auto* browse = new QPushButton(QStringLiteral("Sfoglia..."), panel);
         browse->setObjectName(QStringLiteral("btnSfoglia") + n);
         browse->setGeometry(444, y + 27, 84, 28);

@@ -4,20 +4,20 @@
 #include "import/import_dialog.h"
 
 #include "app/app_context.h"
-#include "ui/artwork.h"
 #include "help/help_topics.h"
-#include "ui/picture_box.h"
-#include "ui/picture_button.h"
-#include "ui/screen_parts.h"
-#include "ui/return_chain.h"
-#include "ui/status_hints.h"
 #include "records/text_rules.h"
-#include "vehicles/attachments_dialog.h"
-#include "vehicles/card_field_behaviour.h"
-#include "vehicles/date_calendar_dialog.h"
+#include "ui/artwork.h"
+#include "ui/picture_box.h"
+#include "ui/return_chain.h"
+#include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
+#include "ui/status_hints.h"
 #include "vehicle_output/vehicle_export.h"
 #include "vehicle_output/vehicle_printout_screen.h"
 #include "vehicle_output/vehicle_search_screen.h"
+#include "vehicles/attachments_dialog.h"
+#include "vehicles/card_field_behaviour.h"
+#include "vehicles/date_calendar_dialog.h"
 #include "vehicles/photo_zoom_dialog.h"
 #include "vehicles/slideshow_dialog.h"
 #include "vehicles/vehicle_file.h"
@@ -130,8 +130,8 @@ VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
     : RecordScreen(ctx, QStringLiteral("frmAutoparco"), QStringLiteral(" Vestrano 3.0 - Parco Automezzi"),
                    F::layout(), kAppended) {
     setGradient(QColor(0x42, 0x7A, 0xA8));
-    QWidget* panel = centredPanel(QSize(996, 692));
-    buildStatusLine(panel, QRect(0, 662, 996, 30), QStringLiteral("#3030DD"),
+    QWidget* panel = centredPanel(screen_sizes::kCardPanel);
+    buildStatusLine(panel, QColor(0x30, 0x30, 0xDD),
                     QStringLiteral("Pronto per registrare una nuova scheda..."));
 
     buildToolbar(panel);
@@ -187,15 +187,19 @@ void VehicleCardScreen::buildPhotoArea(QWidget* panel) {
     m_placeholder->hide();
     m_photo->setPicture(m_placeholder->picture());
 
-    auto* load = makePictureButton(panel, QStringLiteral("btnCaricaFoto"),
-                                   art::buttonPicture(QSize(120, 28), QStringLiteral("Carica foto")),
-                                   QRect(10, 246, 120, 28), QStringLiteral("Carica foto"));
-    auto* saveAs = makePictureButton(panel, QStringLiteral("btnSalvaFoto"), art::glyph(QSize(28, 28), art::Glyph::Save),
-                                     QRect(200, 246, 28, 28), QStringLiteral("Salva la foto su disco"));
-    auto* remove = makePictureButton(panel, QStringLiteral("btnCancFoto"), art::glyph(QSize(28, 28), art::Glyph::Eraser),
-                                     QRect(245, 246, 28, 28), QStringLiteral("Cancella la foto"));
-    auto* zoom = makePictureButton(panel, QStringLiteral("btnZoomFoto"), art::glyph(QSize(28, 28), art::Glyph::Zoom),
-                                   QRect(290, 246, 28, 28), QStringLiteral("Foto nelle dimensioni reali"));
+    auto* load = screen_parts::pictureButton(
+        panel, QStringLiteral("btnCaricaFoto"), QRect(10, 246, 120, 28),
+        art::buttonPicture(QSize(120, 28), QStringLiteral("Carica foto")),
+        QStringLiteral("Carica foto"));
+    auto* saveAs = screen_parts::pictureButton(
+        panel, QStringLiteral("btnSalvaFoto"), QRect(200, 246, 28, 28),
+        art::glyph(QSize(28, 28), art::Glyph::Save), QStringLiteral("Salva la foto su disco"));
+    auto* remove = screen_parts::pictureButton(
+        panel, QStringLiteral("btnCancFoto"), QRect(245, 246, 28, 28),
+        art::glyph(QSize(28, 28), art::Glyph::Eraser), QStringLiteral("Cancella la foto"));
+    auto* zoom = screen_parts::pictureButton(
+        panel, QStringLiteral("btnZoomFoto"), QRect(290, 246, 28, 28),
+        art::glyph(QSize(28, 28), art::Glyph::Zoom), QStringLiteral("Foto nelle dimensioni reali"));
     m_hints->add(load, QStringLiteral("Carica una foto."));
     m_hints->add(saveAs, QStringLiteral("Salva la foto su disco."));
     m_hints->add(remove, QStringLiteral("Cancella la foto."));
