@@ -1,5 +1,4 @@
 #include "analysis/stats_screen.h"
-#include "ui/fonts.h"
 
 #include "analysis/monthly_costs.h"
 #include "app/app_context.h"
@@ -13,8 +12,10 @@
 #include "reports/print_copies.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
+#include "ui/fonts.h"
 #include "ui/return_chain.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/shared_messages.h"
 #include "ui/status_hints.h"
 
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+
+#include <functional>
 
 namespace {
 
@@ -42,9 +45,40 @@ chart::Design statsDesign() {
     return d;
 }
 
-using screen_parts::box;
-using screen_parts::button;
-using screen_parts::label;
+constexpr const char* kMonthLabels[] = {
+    "memGennaio", "memFebbraio", "memMarzo",     "memAprile",  "memMaggio",   "memGiugno",
+    "memLuglio",  "memAgosto",   "memSettembre", "memOttobre", "memNovembre", "memDicembre"};
+
+// The chart panel's boxes, behind everything else on it.
+struct BoxPlace {
+    const char* name;
+    QRect place;
+    QColor fill;
+};
+
+const BoxPlace kChartBoxes[] = {
+    {"bkgSezione01", {8, 6, 979, 646}, Qt::white},
+    {"shpSezione01", {22, 92, 951, 492}, QColor(0xB0, 0xC4, 0xDE)},
+    {"shpInfo", {0, 660, 995, 2}, kSlateBlue}, // the status line's upper edge
+};
+
+// The two lines under the chart panel's title.
+struct TextPlace {
+    const char* name;
+    QRect place;
+    const char* text;
+};
+
+constexpr TextPlace kChartLines[] = {
+    {"lblRigo04",
+     {24, 48, 900, 18},
+     "Il presente grafico statistico mostra i costi sostenuti in ciascun mese dell'anno per i "
+     "veicoli della flotta automezzi."},
+    {"lblRigo05",
+     {24, 66, 900, 18},
+     "Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per "
+     "mandarlo in stampa."},
+};
 
 // Where Verdana is missing a wider face stands in; the heading then steps down to fit.
 void fitToWidth(QLabel* label, int pointSize) {
@@ -58,23 +92,21 @@ void fitToWidth(QLabel* label, int pointSize) {
 } // namespace
 
 StatsScreen::StatsScreen(AppContext& ctx)
-    : AreaScreen(ctx, QStringLiteral("frmStatCosti"), QStringLiteral(" Vestrano 3.0 - Statistiche costi mensili"),
-                 Window::Maximised) {
-    QWidget* panel = centredPanel(QSize(995, 692));
+    : AreaScreen(ctx, QStringLiteral("frmStatCosti"),
+                 QStringLiteral(" Vestrano 3.0 - Statistiche costi mensili"), Window::Maximised) {
+    QWidget* panel = centredPanel(screen_sizes::kAreaPanel);
     buildYearPanel(panel);
     buildChartPanel(panel);
 }
 
 void StatsScreen::buildYearPanel(QWidget* panel) {
+    using namespace screen_parts;
     m_yearPanel = new QWidget(panel);
     m_yearPanel->setObjectName(QStringLiteral("panAvvio"));
     m_yearPanel->setGeometry(panel->rect());
 
-    auto* heading = new QLabel(m_yearPanel);
-    heading->setObjectName(QStringLiteral("imgTitolo"));
-    heading->setGeometry(147, 150, 700, 60);
-    heading->setPixmap(art::words(QSize(700, 60), QStringLiteral("Statistiche costi mensili"), Qt::white, 40));
-
+    picture(m_yearPanel, QStringLiteral("imgTitolo"), QRect(147, 150, 700, 60),
+            art::words(QSize(700, 60), QStringLiteral("Statistiche costi mensili"), Qt::white, 40));
     label(m_yearPanel, QStringLiteral("lblApri"), QRect(0, 250, 995, 30),
           QStringLiteral("Indicare l'anno solare e premere Apri."),
           {fonts::verdana(14, QFont::Bold), Qt::white, Qt::AlignCenter});
@@ -92,102 +124,94 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     chainReturn({m_year, m_open}, false); // Return in the year field hands the focus to Apri
     connect(m_open, &QPushButton::clicked, this, &StatsScreen::openYear);
 
-    auto* help = screen_parts::pictureButton(
-        m_yearPanel, QStringLiteral("imgGuida"), QRect(925, 10, 24, 24),
-        art::glyph(QSize(24, 24), art::Glyph::Help), QStringLiteral("Guida"));
-    connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
-    auto* exit = screen_parts::pictureButton(
-        m_yearPanel, QStringLiteral("imgEsci"), QRect(955, 10, 24, 24),
-        art::glyph(QSize(24, 24), art::Glyph::Exit), QStringLiteral("Esci"));
+    auto* help =
+        pictureButton(m_yearPanel, QStringLiteral("imgGuida"), QRect(925, 10, 24, 24),
+                      art::glyph(QSize(24, 24), art::Glyph::Help), QStringLiteral("Guida"));
+    connect(help, &QPushButton::clicked, this,
+            [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
+    auto* exit = pictureButton(m_yearPanel, QStringLiteral("imgEsci"), QRect(955, 10, 24, 24),
+                               art::glyph(QSize(24, 24), art::Glyph::Exit), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
-    m_file = new QLabel(QStringLiteral("FilePath"), m_yearPanel);
-    m_file->setObjectName(QStringLiteral("lblFile"));
-    m_file->hide();
-    static const char* const kMonthLabels[] = {"memGennaio", "memFebbraio", "memMarzo",    "memAprile",
-                                               "memMaggio",  "memGiugno",   "memLuglio",   "memAgosto",
-                                               "memSettembre", "memOttobre", "memNovembre", "memDicembre"};
-    for (int m = 0; m < monthly_costs::kMonths; ++m) {
-        auto* mem = new QLabel(QStringLiteral("0"), m_yearPanel);
-        mem->setObjectName(QString::fromLatin1(kMonthLabels[m]));
-        mem->hide();
-        m_months[static_cast<std::size_t>(m)] = mem;
-    }
+    m_file = hiddenLabel(m_yearPanel, QStringLiteral("lblFile"), QStringLiteral("FilePath"));
+    for (int m = 0; m < monthly_costs::kMonths; ++m)
+        m_months[static_cast<std::size_t>(m)] =
+            hiddenLabel(m_yearPanel, QString::fromLatin1(kMonthLabels[m]), QStringLiteral("0"));
 }
 
 void StatsScreen::buildChartPanel(QWidget* panel) {
+    using namespace screen_parts;
     m_chartPanel = new QWidget(panel);
     m_chartPanel->setObjectName(QStringLiteral("panContainer"));
     m_chartPanel->setGeometry(panel->rect());
 
-    m_info = new QLabel(QStringLiteral("Grafico statistico dei costi annuali."), m_chartPanel);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(0, 662, 995, 30);
-    m_info->setAutoFillBackground(true);
-    m_info->setStyleSheet(QStringLiteral("QLabel { background-color: #6A5ACD; color: white; padding-left: 8px; }"));
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    m_info = statusLine(m_chartPanel, screen_sizes::statusLineAlong(screen_sizes::kAreaPanel),
+                        QStringLiteral("Grafico statistico dei costi annuali."), kSlateBlue);
     m_hints = new StatusHints(m_info, this);
     m_hints->addBackground(this);
     m_hints->addBackground(m_chartPanel);
-
-    QWidget* background = box(m_chartPanel, QStringLiteral("bkgSezione01"), QRect(8, 6, 979, 646), Qt::white);
-    m_hints->addBackground(background);
+    for (const BoxPlace& b : kChartBoxes)
+        m_hints->addBackground(box(m_chartPanel, QString::fromLatin1(b.name), b.place, b.fill));
 
     m_title =
         label(m_chartPanel, QStringLiteral("lblTitolo"), QRect(22, 12, 915, 34),
               QStringLiteral("Rappresentazione grafica dei costi sostenuti nell'anno solare."),
               {fonts::verdana(20, QFont::Bold), kSlateBlue});
     fitToWidth(m_title, 20);
-    const QFont explanation = fonts::verdana(9);
-    label(m_chartPanel, QStringLiteral("lblRigo04"), QRect(24, 48, 900, 18),
-          QStringLiteral("Il presente grafico statistico mostra i costi sostenuti in ciascun mese "
-                         "dell'anno per i "
-                         "veicoli della flotta automezzi."),
-          {explanation, QColor(0x20, 0x20, 0x40)});
-    label(m_chartPanel, QStringLiteral("lblRigo05"), QRect(24, 66, 900, 18),
-          QStringLiteral(
-              "Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per "
-              "mandarlo in stampa."),
-          {explanation, QColor(0x20, 0x20, 0x40)});
-    auto* help = screen_parts::pictureButton(
-        m_chartPanel, QStringLiteral("cmdGuida"), QRect(945, 14, 29, 28),
-        art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
-    connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
+    for (const TextPlace& line : kChartLines)
+        label(m_chartPanel, QString::fromLatin1(line.name), line.place,
+              QString::fromUtf8(line.text), {fonts::verdana(9), QColor(0x20, 0x20, 0x40)});
+    auto* help =
+        pictureButton(m_chartPanel, QStringLiteral("cmdGuida"), QRect(945, 14, 29, 28),
+                      art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
+    connect(help, &QPushButton::clicked, this,
+            [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
+    m_hints->add(help, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
 
-    QWidget* frame = box(m_chartPanel, QStringLiteral("shpSezione01"), QRect(22, 92, 951, 492), QColor(0xB0, 0xC4, 0xDE));
-    m_hints->addBackground(frame);
     m_chart = new chart::ChartView(m_chartPanel);
     m_chart->setObjectName(QStringLiteral("ChartStats"));
     m_chart->setGeometry(25, 95, 945, 486);
     m_chart->setDesign(statsDesign());
     m_hints->addBackground(m_chart);
 
-    QPushButton* bars = button(m_chartPanel, QStringLiteral("btnBarre"), QRect(22, 598, 240, 38),
-                               QStringLiteral("Visualizza grafico a barre"));
-    QPushButton* pie = button(m_chartPanel, QStringLiteral("btnTorta"), QRect(272, 598, 240, 38),
-                              QStringLiteral("Visualizza grafico a torta"));
-    QPushButton* print = button(m_chartPanel, QStringLiteral("btnStampa"), QRect(522, 598, 180, 38),
-                                QStringLiteral("Stampa grafico"));
-    auto* picture = new QLabel(m_chartPanel);
-    picture->setObjectName(QStringLiteral("imgFattura"));
-    picture->setGeometry(760, 598, 38, 38);
-    picture->setPixmap(art::glyph(QSize(38, 38), art::Glyph::Chart));
-    m_hints->addBackground(picture);
-    QPushButton* exit = button(m_chartPanel, QStringLiteral("btnEsci"), QRect(848, 598, 125, 38),
-                               QStringLiteral("Esci"));
-
-    connect(bars, &QPushButton::clicked, this, &StatsScreen::showBars);
-    connect(pie, &QPushButton::clicked, this, &StatsScreen::showPie);
-    connect(print, &QPushButton::clicked, this, &StatsScreen::print);
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
-
-    m_hints->add(bars, QStringLiteral("Visualizza le statistiche dei costi sotto forma di grafico a barre tridimensionali."));
-    m_hints->add(pie, QStringLiteral("Visualizza le statistiche dei costi sotto forma di grafico a torta tridimensionale."));
-    m_hints->add(print, QStringLiteral("Stampa il grafico corrente."));
-    m_hints->add(exit, QStringLiteral("Esci da questo ambiente di lavoro."));
-    m_hints->add(help, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    // The status box itself counts as background too.
-    m_hints->addBackground(box(m_chartPanel, QStringLiteral("shpInfo"), QRect(0, 660, 995, 2), kSlateBlue));
+    // The buttons along the foot, in Tab order, with what the status line says over each.
+    const struct {
+        const char* name;
+        QRect place;
+        const char* text;
+        const char* hint;
+        std::function<void()> action;
+    } buttons[] = {
+        {"btnBarre",
+         {22, 598, 240, 38},
+         "Visualizza grafico a barre",
+         "Visualizza le statistiche dei costi sotto forma di grafico a barre tridimensionali.",
+         [this] { showBars(); }},
+        {"btnTorta",
+         {272, 598, 240, 38},
+         "Visualizza grafico a torta",
+         "Visualizza le statistiche dei costi sotto forma di grafico a torta tridimensionale.",
+         [this] { showPie(); }},
+        {"btnStampa",
+         {522, 598, 180, 38},
+         "Stampa grafico",
+         "Stampa il grafico corrente.",
+         [this] { print(); }},
+        {"btnEsci",
+         {848, 598, 125, 38},
+         "Esci",
+         "Esci da questo ambiente di lavoro.",
+         [this] { close(); }},
+    };
+    for (const auto& b : buttons) {
+        QPushButton* w =
+            button(m_chartPanel, QString::fromLatin1(b.name), b.place, QString::fromUtf8(b.text));
+        connect(w, &QPushButton::clicked, this, b.action);
+        m_hints->add(w, QString::fromUtf8(b.hint));
+    }
+    m_hints->addBackground(picture(m_chartPanel, QStringLiteral("imgFattura"),
+                                   QRect(760, 598, 38, 38),
+                                   art::glyph(QSize(38, 38), art::Glyph::Chart)));
 
     m_chartPanel->hide();
 }

@@ -1,5 +1,4 @@
 #include "analysis/summary_selection_screen.h"
-#include "ui/fonts.h"
 
 #include "analysis/summary_view_screen.h"
 #include "app/app_context.h"
@@ -12,8 +11,10 @@
 #include "records/text_rules.h"
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
+#include "ui/fonts.h"
 #include "ui/return_chain.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "vehicle_output/vehicle_search_screen.h"
 
 #include <QComboBox>
@@ -31,20 +32,43 @@ const QString kValidDateHint =
 
 const QColor kDarkBlue(0x00, 0x00, 0x8B);
 
-QLabel* caption(QWidget* parent, const QString& text, const QRect& r, const QString& name = {}) {
-    return screen_parts::label(parent, name, r, text, {fonts::verdana(9, QFont::Bold), kDarkBlue});
-}
+// The panel's fixed texts: the explanations of the two sections (normal weight) and the
+// captions over the first section's fields (bold).
+struct TextPlace {
+    const char* name;
+    QRect place;
+    const char* text;
+    QFont::Weight weight;
+};
 
-QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->hide();
-    return l;
-}
+constexpr TextPlace kTexts[] = {
+    {"lblCampo01",
+     {60, 106, 875, 20},
+     "Indicare l'anno solare di interesse, la targa dell'automezzo e la causale di pagamento.",
+     QFont::Normal},
+    {"lblCampo02",
+     {60, 126, 875, 20},
+     "Per ottenere il riepilogo di tutti i veicoli del parco auto e/o di tutte le causali, "
+     "lasciare in bianco i relativi campi.",
+     QFont::Normal},
+    {"", {60, 160, 100, 20}, "Anno:", QFont::Bold},
+    {"", {195, 160, 200, 20}, "Targa:", QFont::Bold},
+    {"", {510, 160, 300, 20}, "Causale:", QFont::Bold},
+    {"lblCampo03",
+     {60, 268, 875, 20},
+     "Indicare l'intervallo di tempo relativo al periodo da riepilogare.",
+     QFont::Normal},
+};
 
-QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
-    return screen_parts::box(parent, name, r, Qt::white);
-}
+struct BoxPlace {
+    const char* name;
+    QRect place;
+};
+
+constexpr BoxPlace kSections[] = {
+    {"shpSezione01", {40, 96, 915, 150}},
+    {"shpSezione02", {40, 258, 915, 200}},
+};
 
 // Calls `react` after each key release in a field and, when `onLeave`, when it loses the focus.
 class AfterKeys : public QObject {
@@ -87,32 +111,21 @@ private:
 } // namespace
 
 SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
-    : AreaScreen(ctx, QStringLiteral("frmMenuRiepSpese"), QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"),
-                 Window::Maximised) {
+    : AreaScreen(ctx, QStringLiteral("frmMenuRiepSpese"),
+                 QStringLiteral(" Vestrano 3.0 - Riepilogo costi sostenuti"), Window::Maximised) {
+    using namespace screen_parts;
     setGradient(QColor(0x46, 0x82, 0xB4));
-    QWidget* panel = centredPanel(QSize(995, 692));
+    QWidget* panel = centredPanel(screen_sizes::kAreaPanel);
 
-    auto* heading = new QLabel(panel);
-    heading->setObjectName(QStringLiteral("imgTitolo"));
-    heading->setGeometry(40, 24, 915, 56);
-    heading->setPixmap(art::words(QSize(915, 56), QStringLiteral("Riepilogo costi sostenuti"), Qt::white, 38));
-
-    whiteBox(panel, QStringLiteral("shpSezione01"), QRect(40, 96, 915, 150));
-    whiteBox(panel, QStringLiteral("shpSezione02"), QRect(40, 258, 915, 200));
-    const QFont explanation = fonts::verdana(9);
-    auto* line1 = caption(panel,
-                          QStringLiteral("Indicare l'anno solare di interesse, la targa dell'automezzo e la causale "
-                                         "di pagamento."),
-                          QRect(60, 106, 875, 20), QStringLiteral("lblCampo01"));
-    line1->setFont(explanation);
-    auto* line2 = caption(panel,
-                          QStringLiteral("Per ottenere il riepilogo di tutti i veicoli del parco auto e/o di tutte le "
-                                         "causali, lasciare in bianco i relativi campi."),
-                          QRect(60, 126, 875, 20), QStringLiteral("lblCampo02"));
-    line2->setFont(explanation);
+    picture(panel, QStringLiteral("imgTitolo"), QRect(40, 24, 915, 56),
+            art::words(QSize(915, 56), QStringLiteral("Riepilogo costi sostenuti"), Qt::white, 38));
+    for (const BoxPlace& section : kSections)
+        box(panel, QString::fromLatin1(section.name), section.place, Qt::white);
+    for (const TextPlace& t : kTexts)
+        label(panel, QString::fromLatin1(t.name), t.place, QString::fromUtf8(t.text),
+              {fonts::verdana(9, t.weight), kDarkBlue});
 
     const QFont entry = fonts::verdana(12, QFont::Bold);
-    caption(panel, QStringLiteral("Anno:"), QRect(60, 160, 100, 20));
     m_year = new QLineEdit(panel);
     m_year->setObjectName(QStringLiteral("txtAnno"));
     m_year->setGeometry(60, 182, 100, 32);
@@ -120,7 +133,6 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
     makeYearField(m_year);
     new AfterKeys(m_year, [this] { mirrorYear(); }, true);
 
-    caption(panel, QStringLiteral("Targa:"), QRect(195, 160, 200, 20));
     m_plate = new QLineEdit(panel);
     m_plate->setObjectName(QStringLiteral("txtTipologia"));
     m_plate->setGeometry(195, 182, 250, 32);
@@ -134,26 +146,23 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
                 m_plate->setText(shaped);
         },
         false);
-    auto* pick = screen_parts::pictureButton(
-        panel, QStringLiteral("impCliente"), QRect(451, 187, 22, 22),
-        art::glyph(QSize(22, 22), art::Glyph::Find), QStringLiteral("Scegli un veicolo"));
+    auto* pick = pictureButton(panel, QStringLiteral("impCliente"), QRect(451, 187, 22, 22),
+                               art::glyph(QSize(22, 22), art::Glyph::Find),
+                               QStringLiteral("Scegli un veicolo"));
     connect(pick, &QPushButton::clicked, this, [this] {
         const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64) {
-            m_plate->setText(card[TSchedaVeicolo::Targa]);
-        }, {}};
+                                   m_plate->setText(card[TSchedaVeicolo::Targa]);
+                               },
+                               {}};
         (new VehicleSearchScreen(m_ctx, this, QStringLiteral("riepspese"), sink))->present();
     });
 
-    caption(panel, QStringLiteral("Causale:"), QRect(510, 160, 300, 20));
-    m_reason = cost_fields::makeListField(panel, QStringLiteral("txtCausale"), cost_rules::reasons(), 50);
+    m_reason =
+        cost_fields::makeListField(panel, QStringLiteral("txtCausale"), cost_rules::reasons(), 50);
     m_reason->setGeometry(510, 182, 420, 32);
     m_reason->setFont(entry);
     m_reason->setEditText(QString()); // no reason: every reason
     cost_fields::clearSelectionOnFocus(m_reason);
-
-    auto* line3 = caption(panel, QStringLiteral("Indicare l'intervallo di tempo relativo al periodo da riepilogare."),
-                          QRect(60, 268, 875, 20), QStringLiteral("lblCampo03"));
-    line3->setFont(explanation);
 
     struct DateGroup {
         const char* title;
@@ -166,42 +175,40 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         {" Data inizio intervallo: ", "txtGiornoInizio", "txtMeseInizio", "lblAnnoInizio", 60},
         {" Data fine intervallo: ", "txtGiornoFine", "txtMeseFine", "lblAnnoFine", 510},
     };
+    const TextLook caption{fonts::verdana(9, QFont::Bold), kDarkBlue};
     for (const DateGroup& g : groups) {
         auto* group = new QGroupBox(QString::fromLatin1(g.title), panel);
         group->setGeometry(g.x, 298, 420, 130);
         group->setFont(fonts::verdana(9, QFont::Bold));
-        caption(group, QStringLiteral("Giorno:"), QRect(20, 36, 90, 20));
-        QComboBox* day = cost_fields::makeListField(group, QString::fromLatin1(g.day), cost_rules::days(), 2);
+        label(group, {}, QRect(20, 36, 90, 20), QStringLiteral("Giorno:"), caption);
+        QComboBox* day =
+            cost_fields::makeListField(group, QString::fromLatin1(g.day), cost_rules::days(), 2);
         day->setGeometry(20, 60, 80, 32);
         day->setFont(entry);
         cost_fields::makeDayField(day);
         cost_fields::clearSelectionOnFocus(day);
-        caption(group, QStringLiteral("Mese:"), QRect(125, 36, 150, 20));
-        QComboBox* month = cost_fields::makeListField(group, QString::fromLatin1(g.month), cost_rules::months(), 9);
+        label(group, {}, QRect(125, 36, 150, 20), QStringLiteral("Mese:"), caption);
+        QComboBox* month = cost_fields::makeListField(group, QString::fromLatin1(g.month),
+                                                      cost_rules::months(), 9);
         month->setGeometry(125, 60, 160, 32);
         month->setFont(entry);
         cost_fields::makeMonthField(month, Qt::CaseInsensitive);
         cost_fields::clearSelectionOnFocus(month);
-        auto* year = new QLabel(QStringLiteral("ANNO"), group);
-        year->setObjectName(QString::fromLatin1(g.year));
-        year->setGeometry(300, 52, 110, 46);
-        year->setFont(fonts::verdana(22, QFont::Bold));
-        QPalette pal = year->palette();
-        pal.setColor(QPalette::WindowText, kDarkBlue);
-        year->setPalette(pal);
+        QLabel* year = label(group, QString::fromLatin1(g.year), QRect(300, 52, 110, 46),
+                             QStringLiteral("ANNO"), {fonts::verdana(22, QFont::Bold), kDarkBlue});
         const bool start = g.x == 60;
         (start ? m_dayFrom : m_dayTo) = day;
         (start ? m_monthFrom : m_monthTo) = month;
         (start ? m_yearFrom : m_yearTo) = year;
     }
 
-    m_wait = screen_parts::label(panel, QStringLiteral("lblAttendere"), QRect(60, 480, 500, 28),
-                                 QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
-                                 {fonts::verdana(12, QFont::Bold), QColor(0x00, 0x8B, 0x8B)});
+    m_wait = label(panel, QStringLiteral("lblAttendere"), QRect(60, 480, 500, 28),
+                   QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
+                   {fonts::verdana(12, QFont::Bold), QColor(0x00, 0x8B, 0x8B)});
     m_wait->hide();
 
-    m_show = screen_parts::button(panel, QStringLiteral("btnVisualizza"), QRect(590, 476, 220, 40),
-                                  QStringLiteral("Visualizza riepilogo"));
+    m_show = button(panel, QStringLiteral("btnVisualizza"), QRect(590, 476, 220, 40),
+                    QStringLiteral("Visualizza riepilogo"));
     // The notice shows as soon as the button goes down, before the click does its work.
     connect(m_show, &QPushButton::pressed, this, [this] {
         m_wait->show();
@@ -216,15 +223,16 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
         });
     });
 
-    auto* exit = screen_parts::button(panel, QStringLiteral("btnEsci"), QRect(835, 476, 120, 40),
-                                      QStringLiteral("Esci"));
+    auto* exit =
+        button(panel, QStringLiteral("btnEsci"), QRect(835, 476, 120, 40), QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_dateFrom = hiddenLabel(panel, QStringLiteral("lblDataInizio"));
     m_dateTo = hiddenLabel(panel, QStringLiteral("lblDataFine"));
     m_file = hiddenLabel(panel, QStringLiteral("lblFile"), QStringLiteral("FilePath"));
 
-    const QList<QWidget*> order{m_year, m_plate, m_reason, m_dayFrom, m_monthFrom, m_dayTo, m_monthTo};
+    const QList<QWidget*> order{m_year,      m_plate, m_reason, m_dayFrom,
+                                m_monthFrom, m_dayTo, m_monthTo};
     for (QWidget* field : order)
         addFocusFrame(field, 4);
     chainReturn(QList<QWidget*>(order) << m_show, false);
