@@ -6,14 +6,15 @@
 #include "spreadsheets/xlsx_file.h"
 #include "ui/artwork.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/status_hints.h"
+#include "ui/tool_frame.h"
 #include "vehicle_output/export_grid_model.h"
 #include "vehicle_output/spreadsheet_file.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -30,19 +31,6 @@ const QString kCannotExport =
     QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che "
                    "il file di Excel non sia già "
                    "aperto.");
-
-constexpr QSize kWindow(862, 560);
-
-QFrame* box(QWidget* parent, const QRect& rect, const QColor& colour, const QString& name) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(rect);
-    frame->setAutoFillBackground(true);
-    QPalette p = frame->palette();
-    p.setColor(QPalette::Window, colour);
-    frame->setPalette(p);
-    return frame;
-}
 
 // Holds the busy cursor for the length of one long action.
 class BusyCursor {
@@ -92,27 +80,19 @@ public:
     }
 };
 
-ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup, const QString& sourcePath)
-    : DialogScreen(ctx, opener, setup.screenName, setup.caption, Window::FixedCentred, kWindow),
+ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup,
+                           const QString& sourcePath)
+    : DialogScreen(ctx, opener, setup.screenName, setup.caption, Window::FixedCentred,
+                   screen_sizes::kListWindow),
       m_setup(setup), m_sourcePath(sourcePath) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0xEE, 0xED, 0xED));
-    setPalette(p);
-
-    QFrame* background = box(this, QRect(10, 10, 842, 56), Qt::white, QStringLiteral("shpSfondo"));
-    QFrame* info =
-        box(this, QRect(0, 526, 862, 34), QColor(0x30, 0x30, 0xDD), QStringLiteral("shpInfo"));
-    m_info = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), info);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(8, 0, 846, 34);
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    m_info->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
+    const ToolFrame frame =
+        buildToolFrame(this, QStringLiteral("Esportazione archivio in Microsoft Excel."), 846);
+    m_info = frame.info;
 
     auto* hints = new StatusHints(m_info, this);
     hints->addBackground(this);
-    hints->addBackground(background);
-    hints->addBackground(info);
+    hints->addBackground(frame.commands);
+    hints->addBackground(frame.strip);
     hints->addBackground(m_info);
 
     auto* exportButton = screen_parts::pictureButton(
@@ -136,8 +116,7 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
                QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
 
-    QFrame* container =
-        box(this, QRect(10, 76, 842, 440), Qt::white, QStringLiteral("panContainer"));
+    QWidget* container = frame.work;
     hints->addBackground(container);
 
     m_model = new ExportGridModel(*setup.layout, setup.gridColumns(), this);
