@@ -47,12 +47,10 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     screen_parts::picture(panel, QStringLiteral("icoAuto"), QRect(855, 14, 120, 68),
                           art::car(QSize(120, 68)));
 
-    auto* instructions = new QLabel(
-        QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."), panel);
-    instructions->setObjectName(QStringLiteral("lblIstruzioni"));
-    instructions->setFont(fonts::verdana(12));
-    instructions->setStyleSheet(QStringLiteral("color: white;"));
-    instructions->setGeometry(20, 100, 955, 26);
+    screen_parts::label(
+        panel, QStringLiteral("lblIstruzioni"), QRect(20, 100, 955, 26),
+        QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."),
+        {fonts::verdana(12), Qt::white});
 
     const QColor orange(0xF0, 0x80, 0x10);
     int y = 150;
@@ -80,9 +78,7 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
             QStringLiteral("Dopo aver provveduto a una scadenza, ricordati di aggiornare la scheda "
                            "del veicolo con la data della scadenza successiva.")));
 
-    auto* memory = new QLabel(QStringLiteral("avvio"), panel);
-    memory->setObjectName(QStringLiteral("lblMemory"));
-    memory->hide();
+    screen_parts::hiddenLabel(panel, QStringLiteral("lblMemory"), QStringLiteral("avvio"));
 
     auto* guide = screen_parts::pictureButton(
         panel, QStringLiteral("imgGuida"), QRect(20, 649, 110, 34),

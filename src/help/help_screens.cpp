@@ -72,11 +72,10 @@ HelpScreen::HelpScreen(AppContext& ctx, QWidget* opener)
                           art::heading(QSize(650, 60), art::glyph(QSize(44, 44), art::Glyph::Help),
                                        QStringLiteral("Guida all'utilizzo del software")));
 
-    m_title = new QLabel(QStringLiteral("Argomento della guida."), this);
-    m_title->setObjectName(QStringLiteral("lblTitolo"));
-    m_title->setGeometry(22, 74, 625, 32);
-    m_title->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    m_title->setStyleSheet(QStringLiteral("color: #DC143C;"));
+    m_title = screen_parts::label(
+        this, QStringLiteral("lblTitolo"), QRect(22, 74, 625, 32),
+        QStringLiteral("Argomento della guida."),
+        {QFont(QStringLiteral("Arial"), 16, QFont::Bold), QColor(0xDC, 0x14, 0x3C)});
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("txtGuida"));

@@ -125,11 +125,9 @@ QPushButton* MainMenuScreen::addBackupControls(QWidget* panel) {
         QStringLiteral("Backup e ripristino"));
     connect(open, &QPushButton::clicked, this, [this] { BackupScreen::open(m_ctx, this, m_backups); });
 
-    auto* status = new QLabel(panel);
-    status->setObjectName(QStringLiteral("lblBackup"));
-    status->setGeometry(560, 650, 200, 26);
-    status->setFont(QFont(QStringLiteral("Tahoma"), 9));
-    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* status = screen_parts::label(
+        panel, QStringLiteral("lblBackup"), QRect(560, 650, 200, 26), {},
+        {QFont(QStringLiteral("Tahoma"), 9), {}, Qt::AlignRight | Qt::AlignVCenter});
     auto* bar = new QProgressBar(panel);
     bar->setObjectName(QStringLiteral("barBackup"));
     bar->setGeometry(770, 654, 170, 18);

@@ -45,19 +45,14 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
     panel->setObjectName(QStringLiteral("panContainer"));
     panel->setGeometry(0, 0, 634, 534);
 
-    auto* heading = new QWidget(panel);
-    heading->setGeometry(12, 10, 610, 72);
-    heading->setAutoFillBackground(true);
-    QPalette white = heading->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    heading->setPalette(white);
-    auto* logo = new QLabel(heading);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(0, 0, 610, 72);
-    logo->setPixmap(art::instructions(
-        QSize(610, 72), art::glyph(QSize(48, 48), art::Glyph::Attach),
-        QStringLiteral("Scegliere con Sfoglia... i documenti da allegare, premere Applica e chiudi e poi il pulsante "
-                       "Salva della scheda per registrare le modifiche. Il pulsante Apri apre il file allegato.")));
+    QWidget* heading = screen_parts::box(panel, {}, QRect(12, 10, 610, 72), Qt::white);
+    screen_parts::picture(
+        heading, QStringLiteral("imgLogo"), QRect(0, 0, 610, 72),
+        art::instructions(QSize(610, 72), art::glyph(QSize(48, 48), art::Glyph::Attach),
+                          QStringLiteral("Scegliere con Sfoglia... i documenti da allegare, "
+                                         "premere Applica e chiudi e poi il pulsante "
+                                         "Salva della scheda per registrare le modifiche. Il "
+                                         "pulsante Apri apre il file allegato.")));
 
     const char* ordinals[] = {"1°", "2°", "3°"};
     QWidget* previous = nullptr;
@@ -136,9 +131,7 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
     connect(apply, &QPushButton::clicked, this, &AttachmentsDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    m_mark = new QLabel(callerMark, this);
-    m_mark->setObjectName(QStringLiteral("lblMemory"));
-    m_mark->hide();
+    m_mark = screen_parts::hiddenLabel(this, QStringLiteral("lblMemory"), callerMark);
 
     for (std::size_t i = 0; i < current.size(); ++i) {
         m_slots[i].name->setText(text::trimmed(current[i].name));
