@@ -137,6 +137,21 @@ void closeDialogs(AppHarness& app) {
     QCoreApplication::processEvents();
 }
 
+// Each command of `screen` in turn, dumping what it opens and closing it again; the one that
+// opens `search`, whose results after a search with no criteria are dumped too.
+void openEach(AppHarness& app, const char* screen, std::initializer_list<const char*> controls,
+              const char* search) {
+    for (const char* control : controls) {
+        click(app, screen, control);
+        dumpNewWindows(QString::fromLatin1(control));
+        if (app.screen(QString::fromLatin1(search))) {
+            click(app, search, "btnCerca");
+            dumpAgain(app, search, QStringLiteral("btnCerca"));
+        }
+        closeDialogs(app);
+    }
+}
+
 void writeFixtures(AppHarness& app) {
     using F = TSchedaVeicolo;
     QList<TSchedaVeicolo> cards;
@@ -238,15 +253,9 @@ int main(int argc, char* argv[]) {
         csv.write("Targa;Marca;Modello\nZZ123ZZ;Fiat;Panda\n,Fiat;Punto\n");
     csv.close();
     app.dialogs().queue(app.path(QStringLiteral("veicoli.csv")));
-    for (const char* control : {"cmdFile", "cmdEsporta", "cmdAnteprima", "cmdImportaFile", "cmdTrova"}) {
-        click(app, "frmAutoparco", control);
-        dumpNewWindows(QString::fromLatin1(control));
-        if (QByteArray(control) == "cmdTrova") {
-            click(app, "frmTrovaAutomezzi", "btnCerca");
-            dumpAgain(app, "frmTrovaAutomezzi", QStringLiteral("btnCerca"));
-        }
-        closeDialogs(app);
-    }
+    openEach(app, "frmAutoparco",
+             {"cmdFile", "cmdEsporta", "cmdAnteprima", "cmdImportaFile", "cmdTrova"},
+             "frmTrovaAutomezzi");
     for (QLineEdit* field : app.screen(QStringLiteral("frmAutoparco"))->findChildren<QLineEdit*>())
         if (field->isReadOnly() && field->isVisible()) {
             AppHarness::press(field, Qt::Key_A); // a date field: any letter brings up the calendar
@@ -268,15 +277,8 @@ int main(int argc, char* argv[]) {
     closeScreen(app, "frmMenuCosti");
     app.openCostYear(QStringLiteral("2014"));
     dumpNewWindows(QStringLiteral("open2014"));
-    for (const char* control : {"cmdSospese", "cmdEsporta", "imgCalendario", "cmdTrova"}) {
-        click(app, "frmCosti", control);
-        dumpNewWindows(QString::fromLatin1(control));
-        if (QByteArray(control) == "cmdTrova") {
-            click(app, "frmTrovaCosti", "btnCerca");
-            dumpAgain(app, "frmTrovaCosti", QStringLiteral("btnCerca"));
-        }
-        closeDialogs(app);
-    }
+    openEach(app, "frmCosti", {"cmdSospese", "cmdEsporta", "imgCalendario", "cmdTrova"},
+             "frmTrovaCosti");
     closeScreen(app, "frmCosti");
 
     app.openArea(QStringLiteral("frmMenuRiepSpese"));

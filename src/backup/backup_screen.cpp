@@ -39,9 +39,7 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
     m_bar->setRange(0, 100);
     m_bar->hide();
 
-    auto* hints = new StatusHints(m_info, this);
-    hints->addBackground(this);
-    hints->addBackground(frame.commands);
+    StatusHints* hints = frame.hints;
 
     m_backupButton = screen_parts::pictureButton(
         this, QStringLiteral("cmdBackup"), QRect(20, 20, 190, 36),
@@ -51,19 +49,11 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
         this, QStringLiteral("cmdRipristina"), QRect(220, 20, 190, 36),
         art::buttonPicture(QSize(190, 36), QStringLiteral("Ripristina")),
         QStringLiteral("Ripristina"));
-    auto* helpButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdGuida"), QRect(752, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
-    auto* exitButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdEsci"), QRect(800, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
     hints->add(m_backupButton, QStringLiteral("Salva ora una copia di tutti i dati nella cartella Backup."));
-    hints->add(m_restoreButton, QStringLiteral("Rimette i dati come erano al momento del backup scelto."));
-    hints->add(helpButton, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->add(m_restoreButton,
+               QStringLiteral("Rimette i dati come erano al momento del backup scelto."));
 
     QWidget* container = frame.work;
-    hints->addBackground(container);
     screen_parts::label(container, QStringLiteral("lblCartella"), QRect(8, 4, 826, 22),
                         QStringLiteral("Cartella: %1")
                             .arg(QDir::toNativeSeparators(backup::folderIn(ctx.programDir))),
@@ -93,8 +83,8 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
 
     connect(m_backupButton, &QPushButton::clicked, this, [this] { m_runner.startBackup(BackupRunner::Job::OnRequest); });
     connect(m_restoreButton, &QPushButton::clicked, this, [this] { restoreChosen(); });
-    connect(helpButton, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Backup); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
+    connect(frame.help, &QPushButton::clicked, this,
+            [this] { help::openTopic(m_ctx, this, help::Topic::Backup); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
 
     connect(&m_runner, &BackupRunner::started, this, [this](BackupRunner::Job job) {

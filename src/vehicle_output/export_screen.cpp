@@ -89,9 +89,7 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
         buildToolFrame(this, QStringLiteral("Esportazione archivio in Microsoft Excel."), 846);
     m_info = frame.info;
 
-    auto* hints = new StatusHints(m_info, this);
-    hints->addBackground(this);
-    hints->addBackground(frame.commands);
+    StatusHints* hints = frame.hints;
     hints->addBackground(frame.strip);
     hints->addBackground(m_info);
 
@@ -103,21 +101,12 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
         this, QStringLiteral("cmdEsportaXlsx"), QRect(200, 20, 170, 36),
         art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta in .xlsx")),
         QStringLiteral("Esporta in .xlsx"));
-    auto* helpButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdGuida"), QRect(752, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
-    auto* exitButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdEsci"), QRect(800, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
     hints->add(exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-    hints->add(xlsxButton,
-               QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));
-    hints->add(helpButton,
-               QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->add(
+        xlsxButton,
+        QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));
 
     QWidget* container = frame.work;
-    hints->addBackground(container);
 
     m_model = new ExportGridModel(*setup.layout, setup.gridColumns(), this);
 
@@ -141,9 +130,8 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
 
     connect(exportButton, &QPushButton::clicked, this, [this] { exportFile(Format::Xls); });
     connect(xlsxButton, &QPushButton::clicked, this, [this] { exportFile(Format::Xlsx); });
-    connect(helpButton, &QPushButton::clicked, this,
+    connect(frame.help, &QPushButton::clicked, this,
             [this] { help::openTopic(m_ctx, this, m_setup.helpTopic); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
 }
 
 ExportScreen* ExportScreen::open(AppContext& ctx, QWidget* opener, const ExportSetup& setup,
