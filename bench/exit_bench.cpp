@@ -7,6 +7,7 @@
 #include "app/formats.h"
 #include "program/program.h"
 #include "program/desktop_seams.h"
+#include "program/start_checks.h"
 #include "ui/area_screen.h"
 
 #include <QApplication>
@@ -18,16 +19,6 @@
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-void say(const char* line) {
-    std::fputs(line, stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
@@ -78,7 +69,7 @@ int main(int argc, char* argv[]) {
             stats->close();
         });
         step(3800, [&] {
-            say("closed");
+            start_checks::say("closed");
             sinceClose.start();
             screens.area(QStringLiteral("frmAvvio"))->close();
         });

@@ -33,14 +33,11 @@ DueAlertScreen::DueAlertScreen(AppContext& ctx, QWidget* mainMenu, alerts::DueLi
     panel->setGeometry(14, 14, 832, 484);
     screen_parts::box(panel, QStringLiteral("shpSfondo"), QRect(0, 0, 832, 484), Qt::white);
 
-    auto* car = new QLabel(panel);
-    car->setObjectName(QStringLiteral("icoAuto"));
-    car->setGeometry(16, 10, 110, 62);
-    car->setPixmap(art::car(QSize(110, 62)));
-    auto* heading = new QLabel(panel);
-    heading->setObjectName(QStringLiteral("icoTitolo"));
-    heading->setGeometry(140, 14, 676, 30);
-    heading->setPixmap(art::strip(QSize(676, 30), QStringLiteral("PROMEMORIA SCADENZE"), kOrange, 18));
+    screen_parts::picture(panel, QStringLiteral("icoAuto"), QRect(16, 10, 110, 62),
+                          art::car(QSize(110, 62)));
+    screen_parts::picture(
+        panel, QStringLiteral("icoTitolo"), QRect(140, 14, 676, 30),
+        art::strip(QSize(676, 30), QStringLiteral("PROMEMORIA SCADENZE"), kOrange, 18));
     screen_parts::label(
         panel, QStringLiteral("lblIstruzioni"), QRect(140, 50, 676, 22),
         QStringLiteral(

@@ -13,6 +13,7 @@
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,15 +25,6 @@ namespace {
 
 const QColor kMaroon(0x80, 0x00, 0x00);
 
-QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QColor& colour,
-                  int size, bool bold, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    return screen_parts::label(
-        parent, name, r, text,
-        {fonts::verdana(size, bold ? QFont::Bold : QFont::Normal), colour, align});
-}
-
-using screen_parts::button;
-
 } // namespace
 
 SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const SummaryAsked& asked,
@@ -43,41 +35,41 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     setGradient(QColor(0x46, 0x82, 0xB4));
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panel"));
-    panel->setFixedSize(995, 692);
+    panel->setFixedSize(screen_sizes::kAreaPanel);
     auto* centre = new QHBoxLayout(this);
     centre->setContentsMargins(0, 0, 0, 0);
     centre->addWidget(panel, 0, Qt::AlignCenter);
 
-    textLabel(panel, QStringLiteral("lblTipologia"), QStringLiteral("Targa selezionata:"), QRect(20, 12, 180, 26),
-              Qt::white, 12, true);
-    auto* plateBox = new QWidget(panel);
-    plateBox->setObjectName(QStringLiteral("shpTipologia"));
-    plateBox->setGeometry(205, 12, 420, 26);
-    plateBox->setAutoFillBackground(true);
-    plateBox->setStyleSheet(QStringLiteral("background-color: white;"));
-    m_plateTitle = textLabel(panel, QStringLiteral("titTipologia"), QStringLiteral("Tutte le targhe in archivio."),
-                             QRect(211, 12, 410, 26), kMaroon, 12, true);
+    screen_parts::label(panel, QStringLiteral("lblTipologia"), QRect(20, 12, 180, 26),
+                        QStringLiteral("Targa selezionata:"),
+                        {fonts::verdana(12, QFont::Bold), Qt::white});
+    screen_parts::box(panel, QStringLiteral("shpTipologia"), QRect(205, 12, 420, 26), Qt::white);
+    m_plateTitle = screen_parts::label(
+        panel, QStringLiteral("titTipologia"), QRect(211, 12, 410, 26),
+        QStringLiteral("Tutte le targhe in archivio."), {fonts::verdana(12, QFont::Bold), kMaroon});
     auto* help = screen_parts::pictureButton(
         panel, QStringLiteral("imgGuida"), QRect(946, 10, 29, 28),
         art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::CostSummary); });
 
-    textLabel(panel, QStringLiteral("lblRigo01"),
-              QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere "
-                             "il pulsante Trova."),
-              QRect(20, 46, 955, 18), Qt::white, 9, false);
-    textLabel(panel, QStringLiteral("lblRigo02"),
-              QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "
-                             "clic su Trova."),
-              QRect(20, 64, 955, 18), Qt::white, 9, false);
+    screen_parts::label(panel, QStringLiteral("lblRigo01"), QRect(20, 46, 955, 18),
+                        QStringLiteral("Immettere una o più parole consecutive presenti nella "
+                                       "scheda in elenco da cercare e premere "
+                                       "il pulsante Trova."),
+                        {fonts::verdana(9), Qt::white});
+    screen_parts::label(panel, QStringLiteral("lblRigo02"), QRect(20, 64, 955, 18),
+                        QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa "
+                                       "chiave di ricerca, fare di nuovo "
+                                       "clic su Trova."),
+                        {fonts::verdana(9), Qt::white});
 
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
     m_findText->setGeometry(24, 92, 600, 30);
     m_findText->setFont(fonts::verdana(12, QFont::Bold));
     addFocusFrame(m_findText, 4);
-    QPushButton* find =
-        button(panel, QStringLiteral("btnTrova"), QRect(640, 90, 120, 34), QStringLiteral("Trova"));
+    QPushButton* find = screen_parts::button(panel, QStringLiteral("btnTrova"),
+                                             QRect(640, 90, 120, 34), QStringLiteral("Trova"));
 
     m_list = new ResultList(panel);
     m_list->setObjectName(QStringLiteral("lstRecords"));
@@ -85,27 +77,27 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_list->keepInView(ResultList::kWholeRow); // the amount ends each row
     new FindInList(ctx, m_list, m_findText, find, lastSearch, this);
 
-    auto* totals = new QWidget(panel);
-    totals->setObjectName(QStringLiteral("shpTotali"));
-    totals->setGeometry(20, 566, 955, 62);
-    totals->setAutoFillBackground(true);
-    totals->setStyleSheet(QStringLiteral("background-color: white;"));
-    textLabel(panel, QStringLiteral("infIntervallo"), QStringLiteral("Intervallo selezionato:"), QRect(32, 570, 300, 26),
-              Qt::black, 12, true);
-    m_interval = textLabel(panel, QStringLiteral("lblIntervallo"), QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"),
-                           QRect(330, 570, 633, 26), kMaroon, 12, true, Qt::AlignRight | Qt::AlignVCenter);
-    textLabel(panel, QStringLiteral("infTotKmPercorsi"), QStringLiteral("Totale costi sostenuti:"),
-              QRect(32, 598, 300, 26), Qt::black, 12, true);
-    m_total = textLabel(panel, QStringLiteral("lblTotCosti"), QStringLiteral("0,00"), QRect(330, 598, 633, 26), kMaroon,
-                        12, true, Qt::AlignRight | Qt::AlignVCenter);
-    m_count = new QLabel(QStringLiteral("0"), panel);
-    m_count->setObjectName(QStringLiteral("lblConta"));
-    m_count->hide();
+    screen_parts::box(panel, QStringLiteral("shpTotali"), QRect(20, 566, 955, 62), Qt::white);
+    screen_parts::label(panel, QStringLiteral("infIntervallo"), QRect(32, 570, 300, 26),
+                        QStringLiteral("Intervallo selezionato:"),
+                        {fonts::verdana(12, QFont::Bold), Qt::black});
+    m_interval = screen_parts::label(
+        panel, QStringLiteral("lblIntervallo"), QRect(330, 570, 633, 26),
+        QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"),
+        {fonts::verdana(12, QFont::Bold), kMaroon, Qt::AlignRight | Qt::AlignVCenter});
+    screen_parts::label(panel, QStringLiteral("infTotKmPercorsi"), QRect(32, 598, 300, 26),
+                        QStringLiteral("Totale costi sostenuti:"),
+                        {fonts::verdana(12, QFont::Bold), Qt::black});
+    m_total = screen_parts::label(
+        panel, QStringLiteral("lblTotCosti"), QRect(330, 598, 633, 26), QStringLiteral("0,00"),
+        {fonts::verdana(12, QFont::Bold), kMaroon, Qt::AlignRight | Qt::AlignVCenter});
+    m_count = screen_parts::hiddenLabel(panel, QStringLiteral("lblConta"), QStringLiteral("0"));
 
-    QPushButton* print = button(panel, QStringLiteral("btnStampa"), QRect(20, 642, 200, 38),
-                                QStringLiteral("Stampa riepilogo"));
-    QPushButton* exit =
-        button(panel, QStringLiteral("btnEsci"), QRect(855, 642, 120, 38), QStringLiteral("Esci"));
+    QPushButton* print =
+        screen_parts::button(panel, QStringLiteral("btnStampa"), QRect(20, 642, 200, 38),
+                             QStringLiteral("Stampa riepilogo"));
+    QPushButton* exit = screen_parts::button(panel, QStringLiteral("btnEsci"),
+                                             QRect(855, 642, 120, 38), QStringLiteral("Esci"));
     connect(print, &QPushButton::clicked, this, &SummaryViewScreen::print);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -5,7 +5,9 @@
 #include "help/help_topics.h"
 #include "ui/artwork.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/status_hints.h"
+#include "ui/tool_frame.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,37 +22,24 @@
 
 namespace {
 
-const QSize kWindow(862, 560);
 const QString kIdleHint = QStringLiteral("Backup dei dati e ripristino da un backup.");
 
 } // namespace
 
 BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runner)
-    : DialogScreen(ctx, opener, QStringLiteral("frmBackup"), QStringLiteral(" Vestrano 3.0 - Backup e ripristino"),
-                   Window::FixedCentred, kWindow),
+    : DialogScreen(ctx, opener, QStringLiteral("frmBackup"),
+                   QStringLiteral(" Vestrano 3.0 - Backup e ripristino"), Window::FixedCentred,
+                   screen_sizes::kListWindow),
       m_runner(runner) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0xEE, 0xED, 0xED));
-    setPalette(p);
-
-    QWidget* top = screen_parts::box(this, QStringLiteral("shpSfondo"), QRect(10, 10, 842, 56), Qt::white);
-    QWidget* infoBox = screen_parts::box(this, QStringLiteral("shpInfo"), QRect(0, 526, 862, 34),
-                                         QColor(0x30, 0x30, 0xDD));
-    m_info = new QLabel(kIdleHint, infoBox);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(8, 0, 560, 34);
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    m_info->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
-    m_bar = new QProgressBar(infoBox);
+    const ToolFrame frame = buildToolFrame(this, kIdleHint, 560);
+    m_info = frame.info;
+    m_bar = new QProgressBar(frame.strip);
     m_bar->setObjectName(QStringLiteral("barProgresso"));
     m_bar->setGeometry(580, 8, 270, 18);
     m_bar->setRange(0, 100);
     m_bar->hide();
 
-    auto* hints = new StatusHints(m_info, this);
-    hints->addBackground(this);
-    hints->addBackground(top);
+    StatusHints* hints = frame.hints;
 
     m_backupButton = screen_parts::pictureButton(
         this, QStringLiteral("cmdBackup"), QRect(20, 20, 190, 36),
@@ -60,19 +49,11 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
         this, QStringLiteral("cmdRipristina"), QRect(220, 20, 190, 36),
         art::buttonPicture(QSize(190, 36), QStringLiteral("Ripristina")),
         QStringLiteral("Ripristina"));
-    auto* helpButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdGuida"), QRect(752, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
-    auto* exitButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdEsci"), QRect(800, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
     hints->add(m_backupButton, QStringLiteral("Salva ora una copia di tutti i dati nella cartella Backup."));
-    hints->add(m_restoreButton, QStringLiteral("Rimette i dati come erano al momento del backup scelto."));
-    hints->add(helpButton, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->add(m_restoreButton,
+               QStringLiteral("Rimette i dati come erano al momento del backup scelto."));
 
-    QWidget* container = screen_parts::box(this, QStringLiteral("panContainer"), QRect(10, 76, 842, 440), Qt::white);
-    hints->addBackground(container);
+    QWidget* container = frame.work;
     screen_parts::label(container, QStringLiteral("lblCartella"), QRect(8, 4, 826, 22),
                         QStringLiteral("Cartella: %1")
                             .arg(QDir::toNativeSeparators(backup::folderIn(ctx.programDir))),
@@ -102,8 +83,8 @@ BackupScreen::BackupScreen(AppContext& ctx, QWidget* opener, BackupRunner& runne
 
     connect(m_backupButton, &QPushButton::clicked, this, [this] { m_runner.startBackup(BackupRunner::Job::OnRequest); });
     connect(m_restoreButton, &QPushButton::clicked, this, [this] { restoreChosen(); });
-    connect(helpButton, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::Backup); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
+    connect(frame.help, &QPushButton::clicked, this,
+            [this] { help::openTopic(m_ctx, this, help::Topic::Backup); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
 
     connect(&m_runner, &BackupRunner::started, this, [this](BackupRunner::Job job) {

@@ -2,9 +2,6 @@
 #include "ui/fonts.h"
 
 #include "app/app_context.h"
-#include "ui/screen_parts.h"
-#include "ui/artwork.h"
-#include "ui/focus_frame.h"
 #include "costs/cost_file.h"
 #include "costs/cost_list.h"
 #include "lists/criteria_panel.h"
@@ -12,16 +9,21 @@
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
 #include "lists/row_hand_over.h"
+#include "ui/artwork.h"
+#include "ui/focus_frame.h"
+#include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& name, const QString& caption,
-                               const QString& printTitle, const QString& yearFile)
-    : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, QSize(862, 560)), m_printTitle(printTitle),
-      m_yearFile(yearFile) {
+CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& name,
+                               const QString& caption, const QString& printTitle,
+                               const QString& yearFile)
+    : DialogScreen(ctx, opener, name, caption, Window::FixedCentred, screen_sizes::kListWindow),
+      m_printTitle(printTitle), m_yearFile(yearFile) {
     setGradient(QColor(0x46, 0x82, 0xB4));
 }
 
@@ -32,10 +34,8 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
              QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere di "
                             "nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
              QColor(0x20, 0x30, 0x60), 13, false);
-    auto* lens = new QLabel(panel);
-    lens->setObjectName(QStringLiteral("imgLente"));
-    lens->setGeometry(16, 113, 30, 30);
-    lens->setPixmap(art::glyph(QSize(30, 30), art::Glyph::Find));
+    screen_parts::picture(panel, QStringLiteral("imgLente"), QRect(16, 113, 30, 30),
+                          art::glyph(QSize(30, 30), art::Glyph::Find));
 
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
@@ -51,12 +51,10 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
     new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
     connect(m_list, &ResultList::rowChosen, this, &CostListScreen::handOver);
 
-    auto* hint = new QLabel(QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"), panel);
-    hint->setObjectName(QStringLiteral("lblRigo03"));
-    hint->setGeometry(16, 430, 801, 20);
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setFont(fonts::verdana(10));
-    hint->setStyleSheet(QStringLiteral("color: #DC143C;"));
+    screen_parts::label(
+        panel, QStringLiteral("lblRigo03"), QRect(16, 430, 801, 20),
+        QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
+        {fonts::verdana(10), QColor(0xDC, 0x14, 0x3C), Qt::AlignCenter});
 
     auto* close = screen_parts::dialogButton(panel, QStringLiteral("btnChiudi"),
                                              QRect(8, 486, 161, 32), QStringLiteral("Chiudi"));

@@ -119,10 +119,8 @@ CostScreen::CostScreen(AppContext& ctx)
     buildStatusLine(panel, QColor(0x6A, 0x5A, 0xCD), kReady);
 
     for (const char* name : {"lblFile", "lblData"}) {
-        auto* label = new QLabel(panel);
-        label->setObjectName(QString::fromLatin1(name));
-        label->hide();
-        (name[3] == 'F' ? m_file : m_date) = label;
+        (name[3] == 'F' ? m_file : m_date) =
+            screen_parts::hiddenLabel(panel, QString::fromLatin1(name));
     }
 
     buildToolbar(panel);
@@ -155,22 +153,17 @@ void CostScreen::buildSections(QWidget* panel) {
     section(panel, QStringLiteral("shpNote"), QRect(10, 558, 975, 94));
     section(panel, QStringLiteral("shpImporto"), QRect(24, 480, 460, 60), QColor(0xD8, 0xD8, 0xD8));
 
-    m_year = new QLabel(panel);
-    m_year->setObjectName(QStringLiteral("lblAnno"));
-    m_year->setGeometry(772, 84, 120, 44);
-    m_year->setFont(fonts::verdana(24, QFont::Bold));
-    m_year->setStyleSheet(QStringLiteral("color: #102A60;"));
-    auto* calendar = new QLabel(panel);
-    calendar->setObjectName(QStringLiteral("imgCalendario"));
-    calendar->setGeometry(906, 78, 56, 56);
-    calendar->setPixmap(art::glyph(QSize(56, 56), art::Glyph::Calendar));
-    auto* euro = new QLabel(panel);
-    euro->setObjectName(QStringLiteral("imgEuro"));
-    euro->setGeometry(34, 486, 48, 48);
-    euro->setPixmap(art::words(QSize(48, 48), QStringLiteral("€"), QColor(0x20, 0x50, 0x20), 40));
+    m_year = screen_parts::label(panel, QStringLiteral("lblAnno"), QRect(772, 84, 120, 44), {},
+                                 {fonts::verdana(24, QFont::Bold), QColor(0x10, 0x2A, 0x60)});
+    screen_parts::picture(panel, QStringLiteral("imgCalendario"), QRect(906, 78, 56, 56),
+                          art::glyph(QSize(56, 56), art::Glyph::Calendar));
+    screen_parts::picture(
+        panel, QStringLiteral("imgEuro"), QRect(34, 486, 48, 48),
+        art::words(QSize(48, 48), QStringLiteral("€"), QColor(0x20, 0x50, 0x20), 40));
 
     m_fields = QList<QWidget*>(C::FieldCount, nullptr);
     QList<QWidget*> order;
+    const screen_parts::TextLook caption{fonts::verdana(9), QColor(0x00, 0x00, 0x8B)};
     for (const FieldPlace& place : kPlaces) {
         const QString name = QString::fromLatin1(place.name);
         QWidget* field = nullptr;
@@ -207,13 +200,11 @@ void CostScreen::buildSections(QWidget* panel) {
         field->setFont(fonts::verdana(place.kind == Kind::Amount ? 20 : 12, QFont::Bold));
         field->setGeometry(place.rect);
 
-        auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-        caption->setFont(fonts::verdana(9));
-        caption->setStyleSheet(QStringLiteral("color: #00008B;"));
-        if (place.kind == Kind::Amount)
-            caption->setGeometry(92, place.rect.y(), 150, place.rect.height());
-        else
-            caption->setGeometry(place.rect.x(), place.rect.y() - 19, place.rect.width(), 17);
+        const QRect captionPlace =
+            place.kind == Kind::Amount
+                ? QRect(92, place.rect.y(), 150, place.rect.height())
+                : QRect(place.rect.x(), place.rect.y() - 19, place.rect.width(), 17);
+        screen_parts::label(panel, {}, captionPlace, QString::fromUtf8(place.caption), caption);
 
         addFocusFrame(field, 4);
         m_fields[place.field] = field;

@@ -30,16 +30,6 @@ const std::array<criteria_panel::Criterion, 10> kCriteria = {{
     {"txtNote", "lblCampo10", "Note:", "effCampo10"},
 }};
 
-QLabel* darkCyanLine(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(fonts::verdana(10, QFont::Bold));
-    label->setStyleSheet(QStringLiteral("color: #008B8B;")); // on the panel's gradient, no strip of its own
-    return label;
-}
-
 } // namespace
 
 CostSearchScreen::CostSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark,
@@ -51,11 +41,10 @@ CostSearchScreen::CostSearchScreen(AppContext& ctx, QWidget* opener, const QStri
     m_resultsPanel = panels.results;
     buildCriteria(m_criteriaPanel);
     buildResults(m_resultsPanel, QStringLiteral("COSTI SOSTENUTI TROVATI"));
-    m_found = darkCyanLine(m_resultsPanel, QStringLiteral("lblTrovate"),
-                           QStringLiteral("Il presente riepilogo contiene 0 schede"), QRect(180, 492, 473, 22));
-    m_memory = new QLabel(callerMark, m_resultsPanel);
-    m_memory->setObjectName(QStringLiteral("lblMemory"));
-    m_memory->hide();
+    m_found = screen_parts::label(
+        m_resultsPanel, QStringLiteral("lblTrovate"), QRect(180, 492, 473, 22),
+        QStringLiteral("Il presente riepilogo contiene 0 schede"), criteria_panel::noticeLook());
+    m_memory = screen_parts::hiddenLabel(m_resultsPanel, QStringLiteral("lblMemory"), callerMark);
 }
 
 void CostSearchScreen::buildCriteria(QWidget* panel) {

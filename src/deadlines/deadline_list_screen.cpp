@@ -32,27 +32,20 @@ DeadlineListScreen::DeadlineListScreen(AppContext& ctx, QWidget* opener, deadlin
     panel->setGeometry(14, 14, 902, 560);
     screen_parts::box(panel, QStringLiteral("shpStampa"), QRect(0, 0, 902, 560), Qt::white);
 
-    auto* car = new QLabel(panel);
-    car->setObjectName(QStringLiteral("icoAuto"));
-    car->setGeometry(20, 8, 110, 62);
-    car->setPixmap(art::car(QSize(110, 62)));
-
-    auto* heading = new QLabel(panel);
-    heading->setObjectName(QStringLiteral("icoTipoScadenze"));
-    heading->setGeometry(20, 76, 862, 26);
-    heading->setPixmap(art::strip(QSize(862, 26), text::trimmed(windowTitle()).toUpper(), kOrange));
+    screen_parts::picture(panel, QStringLiteral("icoAuto"), QRect(20, 8, 110, 62),
+                          art::car(QSize(110, 62)));
+    screen_parts::picture(
+        panel, QStringLiteral("icoTipoScadenze"), QRect(20, 76, 862, 26),
+        art::strip(QSize(862, 26), text::trimmed(windowTitle()).toUpper(), kOrange));
 
     screen_parts::box(panel, QStringLiteral("shpLista"), QRect(20, 112, 862, 342), kOrange);
     m_list = new ResultList(panel);
     m_list->setGeometry(25, 117, 852, 332);
     m_list->keepInView(deadlines::kRowThroughDueDate);
 
-    auto* note = new QLabel(QString::fromLatin1(m_setup.note), panel);
-    note->setObjectName(QStringLiteral("lblRigo03"));
-    note->setGeometry(20, 470, 862, 22);
-    note->setAlignment(Qt::AlignCenter);
-    note->setFont(fonts::verdana(10));
-    note->setStyleSheet(QStringLiteral("color: #8B4513;"));
+    screen_parts::label(panel, QStringLiteral("lblRigo03"), QRect(20, 470, 862, 22),
+                        QString::fromLatin1(m_setup.note),
+                        {fonts::verdana(10), QColor(0x8B, 0x45, 0x13), Qt::AlignCenter});
 
     auto* close = screen_parts::dialogButton(this, QStringLiteral("btnChiudi"),
                                              QRect(14, 588, 161, 32), QStringLiteral("Chiudi"));

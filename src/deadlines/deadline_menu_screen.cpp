@@ -6,6 +6,7 @@
 #include "help/help_topics.h"
 #include "ui/artwork.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/status_hints.h"
 
 #include <QLabel>
@@ -13,14 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const QRect& r) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setPixmap(pm);
-    return label;
-}
 
 QPixmap informationStrip(QSize size, const QString& text) {
     QPixmap pm(size);
@@ -45,20 +38,19 @@ QPixmap informationStrip(QSize size, const QString& text) {
 DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmMenuScadenze"), QStringLiteral(" Vestrano 3.0 - Scadenze Imminenti"),
                  Window::Maximised) {
-    QWidget* panel = centredPanel(QSize(995, 692));
+    QWidget* panel = centredPanel(screen_sizes::kAreaPanel);
     panel->setObjectName(QStringLiteral("panContainer"));
 
-    picture(panel, QStringLiteral("icoTitolo"),
-            art::words(QSize(640, 64), QStringLiteral("SCADENZE IMMINENTI"), Qt::white, 48),
-            QRect(20, 16, 640, 64));
-    picture(panel, QStringLiteral("icoAuto"), art::car(QSize(120, 68)), QRect(855, 14, 120, 68));
+    screen_parts::picture(
+        panel, QStringLiteral("icoTitolo"), QRect(20, 16, 640, 64),
+        art::words(QSize(640, 64), QStringLiteral("SCADENZE IMMINENTI"), Qt::white, 48));
+    screen_parts::picture(panel, QStringLiteral("icoAuto"), QRect(855, 14, 120, 68),
+                          art::car(QSize(120, 68)));
 
-    auto* instructions = new QLabel(
-        QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."), panel);
-    instructions->setObjectName(QStringLiteral("lblIstruzioni"));
-    instructions->setFont(fonts::verdana(12));
-    instructions->setStyleSheet(QStringLiteral("color: white;"));
-    instructions->setGeometry(20, 100, 955, 26);
+    screen_parts::label(
+        panel, QStringLiteral("lblIstruzioni"), QRect(20, 100, 955, 26),
+        QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."),
+        {fonts::verdana(12), Qt::white});
 
     const QColor orange(0xF0, 0x80, 0x10);
     int y = 150;
@@ -71,23 +63,22 @@ DeadlineMenuScreen::DeadlineMenuScreen(AppContext& ctx)
         connect(b, &QPushButton::clicked, this, [this, kind] { openList(kind); });
         y += 96;
     }
-    picture(panel, QStringLiteral("icoScadenze"), art::tile(QSize(540, 270), art::Tile::Deadlines),
-            QRect(420, 150, 540, 270));
+    screen_parts::picture(panel, QStringLiteral("icoScadenze"), QRect(420, 150, 540, 270),
+                          art::tile(QSize(540, 270), art::Tile::Deadlines));
     // In line with the last list button, under the photo.
     auto* exportCalendar = screen_parts::pictureButton(
         panel, QStringLiteral("btnEsportaCalendario"), QRect(420, 438, 540, 70),
         art::buttonPicture(QSize(540, 70), QStringLiteral("ESPORTA CALENDARIO"), orange),
         QStringLiteral("Esporta calendario"));
     connect(exportCalendar, &QPushButton::clicked, this, [this] { calendar::exportFromMenu(m_ctx, this); });
-    picture(panel, QStringLiteral("icoIstruzioni"),
-            informationStrip(QSize(955, 60),
-                             QStringLiteral("Dopo aver provveduto a una scadenza, ricordati di aggiornare la scheda "
-                                            "del veicolo con la data della scadenza successiva.")),
-            QRect(20, 560, 955, 60));
+    screen_parts::picture(
+        panel, QStringLiteral("icoIstruzioni"), QRect(20, 560, 955, 60),
+        informationStrip(
+            QSize(955, 60),
+            QStringLiteral("Dopo aver provveduto a una scadenza, ricordati di aggiornare la scheda "
+                           "del veicolo con la data della scadenza successiva.")));
 
-    auto* memory = new QLabel(QStringLiteral("avvio"), panel);
-    memory->setObjectName(QStringLiteral("lblMemory"));
-    memory->hide();
+    screen_parts::hiddenLabel(panel, QStringLiteral("lblMemory"), QStringLiteral("avvio"));
 
     auto* guide = screen_parts::pictureButton(
         panel, QStringLiteral("imgGuida"), QRect(20, 649, 110, 34),

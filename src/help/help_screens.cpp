@@ -18,32 +18,11 @@ namespace {
 const QColor kLinkBlue(0x00, 0x00, 0x8B);
 const QColor kLinkPressed(0xFF, 0xA5, 0x00);
 
-QPushButton* closeButton(QWidget* parent, const QRect& r) {
-    auto* button = new QPushButton(QStringLiteral("Chiudi"), parent);
-    button->setObjectName(QStringLiteral("btnChiudi"));
-    button->setGeometry(r);
-    button->setFont(fonts::verdana(12));
-    button->setCursor(Qt::PointingHandCursor);
+QPushButton* closeButton(QWidget* parent, const QRect& place) {
+    auto* button = screen_parts::button(parent, QStringLiteral("btnChiudi"), place,
+                                        QStringLiteral("Chiudi"), fonts::verdana(12));
     QObject::connect(button, &QPushButton::clicked, parent, &QWidget::close);
     return button;
-}
-
-QLabel* pictureLabel(QWidget* parent, const QString& name, const QPixmap& picture, const QRect& r) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setPixmap(picture);
-    return label;
-}
-
-QWidget* whiteBox(QWidget* parent, const QRect& r) {
-    auto* box = new QWidget(parent);
-    box->setGeometry(r);
-    box->setAutoFillBackground(true);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    box->setPalette(pal);
-    return box;
 }
 
 } // namespace
@@ -88,17 +67,15 @@ void LinkText::mouseReleaseEvent(QMouseEvent* event) {
 HelpScreen::HelpScreen(AppContext& ctx, QWidget* opener)
     : DialogScreen(ctx, opener, QStringLiteral("frmGuida"), QStringLiteral(" Guida all'utilizzo del software"),
                    Window::FixedCentred, QSize(670, 572)) {
-    whiteBox(this, QRect(0, 0, 670, 64));
-    pictureLabel(this, QStringLiteral("imgLogo"),
-                 art::heading(QSize(650, 60), art::glyph(QSize(44, 44), art::Glyph::Help),
-                              QStringLiteral("Guida all'utilizzo del software")),
-                 QRect(10, 2, 650, 60));
+    screen_parts::box(this, {}, QRect(0, 0, 670, 64), Qt::white);
+    screen_parts::picture(this, QStringLiteral("imgLogo"), QRect(10, 2, 650, 60),
+                          art::heading(QSize(650, 60), art::glyph(QSize(44, 44), art::Glyph::Help),
+                                       QStringLiteral("Guida all'utilizzo del software")));
 
-    m_title = new QLabel(QStringLiteral("Argomento della guida."), this);
-    m_title->setObjectName(QStringLiteral("lblTitolo"));
-    m_title->setGeometry(22, 74, 625, 32);
-    m_title->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    m_title->setStyleSheet(QStringLiteral("color: #DC143C;"));
+    m_title = screen_parts::label(
+        this, QStringLiteral("lblTitolo"), QRect(22, 74, 625, 32),
+        QStringLiteral("Argomento della guida."),
+        {QFont(QStringLiteral("Arial"), 16, QFont::Bold), QColor(0xDC, 0x14, 0x3C)});
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("txtGuida"));
@@ -138,13 +115,13 @@ void HelpScreen::paintEvent(QPaintEvent*) {
 AboutScreen::AboutScreen(AppContext& ctx, QWidget* opener)
     : DialogScreen(ctx, opener, QStringLiteral("frmInfo"), QStringLiteral(" Informazioni su Vestrano 3.0"),
                    Window::FixedCentred, QSize(473, 579)) {
-    whiteBox(this, QRect(0, 0, 473, 64));
-    pictureLabel(this, QStringLiteral("imgLogo"),
-                 art::heading(QSize(453, 60), art::glyph(QSize(44, 44), art::Glyph::Info),
-                              QStringLiteral("Informazioni sul programma")),
-                 QRect(10, 2, 453, 60));
-    pictureLabel(this, QStringLiteral("imgProgramma"),
-                 art::aboutPicture(QSize(433, 390), QString::fromLatin1(help::kMakerName)), QRect(20, 74, 433, 390));
+    screen_parts::box(this, {}, QRect(0, 0, 473, 64), Qt::white);
+    screen_parts::picture(this, QStringLiteral("imgLogo"), QRect(10, 2, 453, 60),
+                          art::heading(QSize(453, 60), art::glyph(QSize(44, 44), art::Glyph::Info),
+                                       QStringLiteral("Informazioni sul programma")));
+    screen_parts::picture(
+        this, QStringLiteral("imgProgramma"), QRect(20, 74, 433, 390),
+        art::aboutPicture(QSize(433, 390), QString::fromLatin1(help::kMakerName)));
 
     auto* mail = screen_parts::pictureButton(
         this, QStringLiteral("imgEmail"), QRect(96, 470, 34, 34), art::envelopeIcon(QSize(34, 34)),
@@ -170,12 +147,12 @@ CreditsScreen::CreditsScreen(AppContext& ctx, QWidget* opener)
     : DialogScreen(ctx, opener, QStringLiteral("frmSplash"),
                    QStringLiteral(" Vestrano 3.0 - ") + QLatin1String(help::kMakerName), Window::FixedCentred,
                    QSize(661, 467)) {
-    pictureLabel(this, QStringLiteral("imgLogo"),
-                 art::creditsPicture(QSize(625, 380), QString::fromLatin1(help::kMakerName),
-                                     QString::fromLatin1(help::kMakerWebAddress)),
-                 QRect(18, 14, 625, 380));
+    screen_parts::picture(this, QStringLiteral("imgLogo"), QRect(18, 14, 625, 380),
+                          art::creditsPicture(QSize(625, 380),
+                                              QString::fromLatin1(help::kMakerName),
+                                              QString::fromLatin1(help::kMakerWebAddress)));
     // The dark blue link needs a light ground at the dark foot of the window.
-    whiteBox(this, QRect(12, 408, 350, 42));
+    screen_parts::box(this, {}, QRect(12, 408, 350, 42), Qt::white);
     auto* web =
         screen_parts::pictureButton(this, QStringLiteral("imgWeb"), QRect(18, 414, 30, 30),
                                     art::globeIcon(QSize(30, 30)), QStringLiteral("Sito web"));

@@ -11,25 +11,19 @@
 
 namespace criteria_panel {
 
-QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& r, const QString& text, QColor colour,
-                 int pixelSize, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    label->setPalette(pal);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
+QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& place, const QString& text,
+                 QColor colour, int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    QLabel* label = screen_parts::label(parent, name, place, text,
+                                        {font, colour, Qt::AlignCenter, true, Qt::white});
     label->setContentsMargins(12, 4, 12, 4);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
-    label->setText(text);
     return label;
+}
+
+screen_parts::TextLook noticeLook() {
+    return {fonts::verdana(10, QFont::Bold), QColor(0x00, 0x8B, 0x8B), Qt::AlignCenter};
 }
 
 Panels makePanels(QWidget* window) {
@@ -51,23 +45,19 @@ Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria) {
                             "trovare e lasciare in bianco tutti gli altri campi. È possibile utilizzare uno o più "
                             "campi contemporaneamente."),
              QColor(0x10, 0x2A, 0x60), 15, true);
-    auto* decoration = new QLabel(panel);
-    decoration->setObjectName(QStringLiteral("imgTrova01"));
-    decoration->setGeometry(8, 150, 150, 220);
-    decoration->setPixmap(art::glyph(QSize(120, 120), art::Glyph::Find));
-    decoration->setAlignment(Qt::AlignCenter);
+    screen_parts::picture(panel, QStringLiteral("imgTrova01"), QRect(8, 150, 150, 220),
+                          art::glyph(QSize(120, 120), art::Glyph::Find))
+        ->setAlignment(Qt::AlignCenter);
 
     Parts parts;
     QList<QWidget*> order;
+    const screen_parts::TextLook caption{fonts::verdana(12), QColor(0x10, 0x28, 0x5F)};
     for (std::size_t i = 0; i < criteria.size(); ++i) {
         const Criterion& c = criteria[i];
         const int x = i % 2 == 0 ? 168 : 500;
         const int y = 112 + static_cast<int>(i / 2) * 62;
-        auto* caption = new QLabel(QString::fromUtf8(c.caption), panel);
-        caption->setObjectName(QString::fromLatin1(c.label));
-        caption->setFont(fonts::verdana(12));
-        caption->setGeometry(x, y, 320, 22);
-        caption->setStyleSheet(QStringLiteral("color: #10285F;"));
+        screen_parts::label(panel, QString::fromLatin1(c.label), QRect(x, y, 320, 22),
+                            QString::fromUtf8(c.caption), caption);
         auto* field = new QLineEdit(panel);
         field->setObjectName(QString::fromLatin1(c.field));
         field->setFont(fonts::verdana(12, QFont::Bold));
@@ -78,26 +68,16 @@ Parts build(QWidget* panel, const std::array<Criterion, 10>& criteria) {
     }
     chainReturn(order);
 
-    parts.wait = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panel);
-    parts.wait->setObjectName(QStringLiteral("lblAttendere"));
-    parts.wait->setGeometry(180, 440, 473, 24);
-    parts.wait->setAlignment(Qt::AlignCenter);
-    parts.wait->setFont(fonts::verdana(10, QFont::Bold));
-    parts.wait->setStyleSheet(QStringLiteral("color: #008B8B;")); // on the panel's gradient, no strip of its own
+    parts.wait =
+        screen_parts::label(panel, QStringLiteral("lblAttendere"), QRect(180, 440, 473, 24),
+                            QStringLiteral("Ricerca schede in corso. Attendere..."), noticeLook());
     parts.wait->hide();
-    parts.count = new QLabel(QStringLiteral("0"), panel);
-    parts.count->setObjectName(QStringLiteral("lblConta"));
-    parts.count->hide();
+    parts.count = screen_parts::hiddenLabel(panel, QStringLiteral("lblConta"), QStringLiteral("0"));
 
-    const auto button = [panel](const char* name, const char* text, const QRect& r) {
-        auto* b = new QPushButton(QString::fromLatin1(text), panel);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(r);
-        b->setAutoDefault(false);
-        return b;
-    };
-    parts.close = button("btnAnnulla", "Chiudi", QRect(8, 486, 161, 32));
-    parts.search = button("btnCerca", "Cerca", QRect(664, 486, 161, 32));
+    parts.close = screen_parts::dialogButton(panel, QStringLiteral("btnAnnulla"),
+                                             QRect(8, 486, 161, 32), QStringLiteral("Chiudi"));
+    parts.search = screen_parts::dialogButton(panel, QStringLiteral("btnCerca"),
+                                              QRect(664, 486, 161, 32), QStringLiteral("Cerca"));
     QLabel* wait = parts.wait;
     QObject::connect(parts.search, &QPushButton::pressed, wait, [wait] {
         wait->show();

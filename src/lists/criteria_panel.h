@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/screen_parts.h"
+
 #include <QColor>
 #include <QList>
 #include <QRect>
@@ -45,7 +47,11 @@ struct Panels {
 Panels makePanels(QWidget* window);
 
 // A white box of words, centred and wrapped: the windows' banners and explanation lines.
-QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& r, const QString& text, QColor colour,
-                 int pixelSize, bool bold);
+QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& place, const QString& text,
+                 QColor colour, int pixelSize, bool bold);
+
+// The dark cyan line of the search windows ("Attendere...", the count of rows found), straight
+// on the panel's gradient.
+screen_parts::TextLook noticeLook();
 
 } // namespace criteria_panel

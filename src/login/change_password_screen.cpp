@@ -1,5 +1,6 @@
 #include "login/change_password_screen.h"
 #include "ui/fonts.h"
+#include "ui/screen_parts.h"
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
@@ -34,12 +35,12 @@ const QString kChangeError = QStringLiteral(
 ChangePasswordScreen::ChangePasswordScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"),
                  Window::FixedCentred, QSize(411, 418)) {
-    auto* logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(29, 12, 353, 148);
-    logo->setPixmap(art::padlock(
-        QSize(353, 148), QStringLiteral("Cambia password"),
-        QStringLiteral("Per cambiare la password immetti i dati nei campi sottostanti e premi OK.")));
+    screen_parts::picture(
+        this, QStringLiteral("imgLogo"), QRect(29, 12, 353, 148),
+        art::padlock(
+            QSize(353, 148), QStringLiteral("Cambia password"),
+            QStringLiteral(
+                "Per cambiare la password immetti i dati nei campi sottostanti e premi OK.")));
 
     m_old = addField(QStringLiteral("txtPasswordOld"), QStringLiteral("Vecchia password:"), 170);
     m_new = addField(QStringLiteral("txtPasswordNew"), QStringLiteral("Nuova password:"), 230);
@@ -55,9 +56,7 @@ ChangePasswordScreen::ChangePasswordScreen(AppContext& ctx)
     close->setObjectName(QStringLiteral("cmdEsci"));
     close->setGeometry(212, 366, 170, 32);
 
-    m_memory = new QLabel(this);
-    m_memory->setObjectName(QStringLiteral("lblMemory"));
-    m_memory->hide();
+    m_memory = screen_parts::hiddenLabel(this, QStringLiteral("lblMemory"));
 
     connect(m_ok, &QPushButton::clicked, this, &ChangePasswordScreen::change);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

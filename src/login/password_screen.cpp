@@ -1,5 +1,6 @@
 #include "login/password_screen.h"
 #include "ui/fonts.h"
+#include "ui/screen_parts.h"
 
 #include "app/app_context.h"
 #include "ui/artwork.h"
@@ -25,12 +26,11 @@ const QString kReadError = QStringLiteral(
 PasswordScreen::PasswordScreen(AppContext& ctx)
     : AreaScreen(ctx, QStringLiteral("frmPassword"), QStringLiteral(" Vestrano 3.0 - Accesso"),
                  Window::FixedCentred, QSize(388, 405)) {
-    auto* logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(30, 14, 328, 160);
-    logo->setPixmap(art::padlock(QSize(328, 160), QStringLiteral("Password"),
-                                 QStringLiteral("Proteggi l'accesso all'app con una password di tua scelta."),
-                                 QStringLiteral("Password per il primo accesso: bicchierelungo")));
+    screen_parts::picture(
+        this, QStringLiteral("imgLogo"), QRect(30, 14, 328, 160),
+        art::padlock(QSize(328, 160), QStringLiteral("Password"),
+                     QStringLiteral("Proteggi l'accesso all'app con una password di tua scelta."),
+                     QStringLiteral("Password per il primo accesso: bicchierelungo")));
 
     auto* prompt = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     prompt->setObjectName(QStringLiteral("lblRigo05"));
@@ -63,9 +63,7 @@ PasswordScreen::PasswordScreen(AppContext& ctx)
         m_password->setFocus();
     });
 
-    m_memory = new QLabel(this);
-    m_memory->setObjectName(QStringLiteral("lblMemory"));
-    m_memory->hide();
+    m_memory = screen_parts::hiddenLabel(this, QStringLiteral("lblMemory"));
 
     connect(m_password, &QLineEdit::textChanged, this, &PasswordScreen::updateOk);
     connect(m_password, &QLineEdit::returnPressed, this, [this] {

@@ -8,6 +8,7 @@
 #include "ui/artwork.h"
 #include "ui/focus_frame.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/screens.h"
 
 #include <QLabel>
@@ -15,18 +16,6 @@
 #include <QPushButton>
 
 namespace {
-
-QWidget* whiteBox(QWidget* parent, const QString& name, const QRect& r) {
-    return screen_parts::box(parent, name, r, Qt::white);
-}
-
-QLabel* picture(QWidget* parent, const QString& name, const QPixmap& pm, const QRect& r) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setPixmap(pm);
-    return label;
-}
 
 // The menu is pictures, yet every one of them is reached with Tab or the arrows (the buttons
 // move the focus themselves) and pressed with Return or Space; the yellow frame of the fields
@@ -45,25 +34,27 @@ void reachByKeyboard(const QList<QPushButton*>& order) {
 MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
     : AreaScreen(ctx, QStringLiteral("frmAvvio"), QStringLiteral(" Vestrano 3.0"), Window::Maximised),
       m_backups(backups) {
-    QWidget* panel = centredPanel(QSize(995, 692));
+    QWidget* panel = centredPanel(screen_sizes::kAreaPanel);
 
-    whiteBox(panel, QStringLiteral("shpNomeApp"), QRect(8, 6, 978, 114));
+    screen_parts::box(panel, QStringLiteral("shpNomeApp"), QRect(8, 6, 978, 114), Qt::white);
     auto* info = screen_parts::pictureButton(
         panel, QStringLiteral("imgInfo"), QRect(20, 16, 30, 30),
         art::glyph(QSize(30, 30), art::Glyph::Info), QStringLiteral("Informazioni sul programma"));
-    picture(panel, QStringLiteral("icoTitoloApp"),
-            art::words(QSize(420, 64), QStringLiteral("Vestrano 3.0"), QColor(0xD0, 0x10, 0x10), 52),
-            QRect(287, 12, 420, 64));
-    picture(panel, QStringLiteral("icoApp"), art::programIcon(QSize(56, 56)), QRect(712, 16, 56, 56));
+    screen_parts::picture(
+        panel, QStringLiteral("icoTitoloApp"), QRect(287, 12, 420, 64),
+        art::words(QSize(420, 64), QStringLiteral("Vestrano 3.0"), QColor(0xD0, 0x10, 0x10), 52));
+    screen_parts::picture(panel, QStringLiteral("icoApp"), QRect(712, 16, 56, 56),
+                          art::programIcon(QSize(56, 56)));
     auto* help = screen_parts::pictureButton(
         panel, QStringLiteral("imgGuida"), QRect(946, 16, 29, 28),
         art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
-    picture(panel, QStringLiteral("imgSottotitolo"),
-            art::words(QSize(961, 22),
-                       QStringLiteral("Software per archiviare i mezzi del proprio parco auto e registrare le "
-                                      "scadenze, le manutenzioni e i costi relativi a ciascun veicolo"),
-                       QColor(0x20, 0x30, 0x60), 13, false),
-            QRect(16, 90, 961, 22));
+    screen_parts::picture(
+        panel, QStringLiteral("imgSottotitolo"), QRect(16, 90, 961, 22),
+        art::words(
+            QSize(961, 22),
+            QStringLiteral("Software per archiviare i mezzi del proprio parco auto e registrare le "
+                           "scadenze, le manutenzioni e i costi relativi a ciascun veicolo"),
+            QColor(0x20, 0x30, 0x60), 13, false));
 
     struct Column {
         const char* background;
@@ -85,7 +76,8 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
     };
     for (int i = 0; i < 3; ++i) {
         const int x = 8 + i * 329;
-        whiteBox(panel, QString::fromLatin1(columns[i].background), QRect(x, 128, 320, 480));
+        screen_parts::box(panel, QString::fromLatin1(columns[i].background),
+                          QRect(x, 128, 320, 480), Qt::white);
         const QString caption = QString::fromLatin1(columns[i].words);
         auto* tile = screen_parts::pictureButton(
             panel, QString::fromLatin1(columns[i].tile), QRect(x + 11, 139, 298, 388),
@@ -98,7 +90,7 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
         areaButtons.append(button);
     }
 
-    whiteBox(panel, QStringLiteral("shpCalce"), QRect(8, 616, 978, 70));
+    screen_parts::box(panel, QStringLiteral("shpCalce"), QRect(8, 616, 978, 70), Qt::white);
     auto* credits = screen_parts::pictureButton(
         panel, QStringLiteral("imgCrediti"), QRect(20, 652, 23, 22),
         art::glyph(QSize(23, 22), art::Glyph::Credits), QStringLiteral("Riconoscimenti"));
@@ -133,11 +125,9 @@ QPushButton* MainMenuScreen::addBackupControls(QWidget* panel) {
         QStringLiteral("Backup e ripristino"));
     connect(open, &QPushButton::clicked, this, [this] { BackupScreen::open(m_ctx, this, m_backups); });
 
-    auto* status = new QLabel(panel);
-    status->setObjectName(QStringLiteral("lblBackup"));
-    status->setGeometry(560, 650, 200, 26);
-    status->setFont(QFont(QStringLiteral("Tahoma"), 9));
-    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* status = screen_parts::label(
+        panel, QStringLiteral("lblBackup"), QRect(560, 650, 200, 26), {},
+        {QFont(QStringLiteral("Tahoma"), 9), {}, Qt::AlignRight | Qt::AlignVCenter});
     auto* bar = new QProgressBar(panel);
     bar->setObjectName(QStringLiteral("barBackup"));
     bar->setGeometry(770, 654, 170, 18);

@@ -14,15 +14,11 @@
 
 namespace start_checks {
 
-namespace {
-
 void say(const char* line) {
     std::fputs(line, stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
 }
-
-} // namespace
 
 void reportWhenShown(Program& program) {
     struct Watcher : QObject {

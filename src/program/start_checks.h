@@ -8,6 +8,8 @@ class Program;
 // picture of `./build.sh run` on a machine without a display, and the package check.
 namespace start_checks {
 
+// Prints `line` at once, for whoever watches the output while the program runs.
+void say(const char* line);
 // Prints "shown" once the login screen first reaches the screen.
 void reportWhenShown(Program& program);
 // Saves a picture of the whole screen to `file` shortly after start, then ends the program.

@@ -90,7 +90,7 @@ QLabel* statusLine(QWidget* parent, const QRect& place, const QString& text, con
     auto* line = label(parent, QStringLiteral("panInfo"), place, text,
                        {QFont(QStringLiteral("Tahoma"), 12), Qt::white,
                         Qt::AlignLeft | Qt::AlignVCenter, false, fill});
-    line->setIndent(8);
+    line->setIndent(12);
     return line;
 }
 

@@ -6,14 +6,15 @@
 #include "spreadsheets/xlsx_file.h"
 #include "ui/artwork.h"
 #include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
 #include "ui/status_hints.h"
+#include "ui/tool_frame.h"
 #include "vehicle_output/export_grid_model.h"
 #include "vehicle_output/spreadsheet_file.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -30,19 +31,6 @@ const QString kCannotExport =
     QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che "
                    "il file di Excel non sia già "
                    "aperto.");
-
-constexpr QSize kWindow(862, 560);
-
-QFrame* box(QWidget* parent, const QRect& rect, const QColor& colour, const QString& name) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(rect);
-    frame->setAutoFillBackground(true);
-    QPalette p = frame->palette();
-    p.setColor(QPalette::Window, colour);
-    frame->setPalette(p);
-    return frame;
-}
 
 // Holds the busy cursor for the length of one long action.
 class BusyCursor {
@@ -92,27 +80,17 @@ public:
     }
 };
 
-ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup, const QString& sourcePath)
-    : DialogScreen(ctx, opener, setup.screenName, setup.caption, Window::FixedCentred, kWindow),
+ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& setup,
+                           const QString& sourcePath)
+    : DialogScreen(ctx, opener, setup.screenName, setup.caption, Window::FixedCentred,
+                   screen_sizes::kListWindow),
       m_setup(setup), m_sourcePath(sourcePath) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0xEE, 0xED, 0xED));
-    setPalette(p);
+    const ToolFrame frame =
+        buildToolFrame(this, QStringLiteral("Esportazione archivio in Microsoft Excel."), 846);
+    m_info = frame.info;
 
-    QFrame* background = box(this, QRect(10, 10, 842, 56), Qt::white, QStringLiteral("shpSfondo"));
-    QFrame* info =
-        box(this, QRect(0, 526, 862, 34), QColor(0x30, 0x30, 0xDD), QStringLiteral("shpInfo"));
-    m_info = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), info);
-    m_info->setObjectName(QStringLiteral("panInfo"));
-    m_info->setGeometry(8, 0, 846, 34);
-    m_info->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    m_info->setStyleSheet(QStringLiteral("QLabel { color: white; background: transparent; }"));
-
-    auto* hints = new StatusHints(m_info, this);
-    hints->addBackground(this);
-    hints->addBackground(background);
-    hints->addBackground(info);
+    StatusHints* hints = frame.hints;
+    hints->addBackground(frame.strip);
     hints->addBackground(m_info);
 
     auto* exportButton = screen_parts::pictureButton(
@@ -123,22 +101,12 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
         this, QStringLiteral("cmdEsportaXlsx"), QRect(200, 20, 170, 36),
         art::buttonPicture(QSize(170, 36), QStringLiteral("Esporta in .xlsx")),
         QStringLiteral("Esporta in .xlsx"));
-    auto* helpButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdGuida"), QRect(752, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
-    auto* exitButton = screen_parts::pictureButton(
-        this, QStringLiteral("cmdEsci"), QRect(800, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
     hints->add(exportButton, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-    hints->add(xlsxButton,
-               QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));
-    hints->add(helpButton,
-               QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    hints->add(exitButton, QStringLiteral("Esci da questo ambiente di lavoro."));
+    hints->add(
+        xlsxButton,
+        QStringLiteral("Esporta l'archivio in una cartella di lavoro .xlsx di Microsoft Excel."));
 
-    QFrame* container =
-        box(this, QRect(10, 76, 842, 440), Qt::white, QStringLiteral("panContainer"));
-    hints->addBackground(container);
+    QWidget* container = frame.work;
 
     m_model = new ExportGridModel(*setup.layout, setup.gridColumns(), this);
 
@@ -162,9 +130,8 @@ ExportScreen::ExportScreen(AppContext& ctx, QWidget* opener, const ExportSetup& 
 
     connect(exportButton, &QPushButton::clicked, this, [this] { exportFile(Format::Xls); });
     connect(xlsxButton, &QPushButton::clicked, this, [this] { exportFile(Format::Xlsx); });
-    connect(helpButton, &QPushButton::clicked, this,
+    connect(frame.help, &QPushButton::clicked, this,
             [this] { help::openTopic(m_ctx, this, m_setup.helpTopic); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
 }
 
 ExportScreen* ExportScreen::open(AppContext& ctx, QWidget* opener, const ExportSetup& setup,

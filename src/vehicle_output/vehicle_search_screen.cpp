@@ -2,13 +2,14 @@
 #include "ui/fonts.h"
 
 #include "app/app_context.h"
-#include "ui/shared_messages.h"
-#include "ui/screen_parts.h"
 #include "lists/criteria_panel.h"
 #include "lists/find_in_list.h"
 #include "lists/list_printout.h"
 #include "lists/result_list.h"
 #include "lists/row_hand_over.h"
+#include "ui/screen_parts.h"
+#include "ui/screen_sizes.h"
+#include "ui/shared_messages.h"
 #include "vehicle_output/vehicle_search.h"
 #include "vehicles/vehicle_file.h"
 
@@ -38,37 +39,13 @@ const std::array<criteria_panel::Criterion, 10> kPlaces = {{
     {"txtNote", "lblCampo04", "Note:", "effCampo04"},
 }};
 
-const QColor kDarkCyan(0x00, 0x8B, 0x8B);
-
-QFont verdana(int size, bool bold = false) {
-    return fonts::verdana(size, bold ? QFont::Bold : QFont::Normal);
-}
-
-QLabel* colouredLabel(QWidget* parent, const QString& name, const QString& text, QColor colour, const QRect& r) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(r);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(verdana(10, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
-
-QLabel* hiddenLabel(QWidget* parent, const QString& name, const QString& text = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->hide();
-    return label;
-}
-
 } // namespace
 
-VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const QString& callerMark,
-                                         VehicleSink sink)
+VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener,
+                                         const QString& callerMark, VehicleSink sink)
     : DialogScreen(ctx, opener, QStringLiteral("frmTrovaAutomezzi"),
-                   QStringLiteral(" Trova schede veicoli in archivio"), Window::FixedCentred, QSize(862, 560)),
+                   QStringLiteral(" Trova schede veicoli in archivio"), Window::FixedCentred,
+                   screen_sizes::kListWindow),
       m_sink(std::move(sink)) {
     setGradient(QColor(0x46, 0x82, 0xB4));
     const criteria_panel::Panels panels = criteria_panel::makePanels(this);
@@ -76,7 +53,7 @@ VehicleSearchScreen::VehicleSearchScreen(AppContext& ctx, QWidget* opener, const
     m_resultsPanel = panels.results;
     buildCriteria(m_criteriaPanel);
     buildResults(m_resultsPanel);
-    m_memory = hiddenLabel(this, QStringLiteral("lblMemory"), callerMark);
+    m_memory = screen_parts::hiddenLabel(this, QStringLiteral("lblMemory"), callerMark);
 }
 
 void VehicleSearchScreen::buildCriteria(QWidget* panel) {
@@ -98,7 +75,7 @@ void VehicleSearchScreen::buildResults(QWidget* panel) {
              QColor(0x20, 0x30, 0x60), 13, false);
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
-    m_findText->setFont(verdana(12, true));
+    m_findText->setFont(fonts::verdana(12, QFont::Bold));
     m_findText->setGeometry(16, 114, 593, 28);
     auto* find = screen_parts::dialogButton(panel, QStringLiteral("btnTrova"),
                                             QRect(620, 112, 161, 32), QStringLiteral("Trova"));
@@ -108,13 +85,13 @@ void VehicleSearchScreen::buildResults(QWidget* panel) {
     new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
     connect(m_list, &ResultList::rowChosen, this, &VehicleSearchScreen::handOver);
 
-    auto* hint = colouredLabel(panel, QStringLiteral("lblRigo03"),
-                               QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
-                               QColor(0xDC, 0x14, 0x3C), QRect(16, 430, 801, 20));
-    hint->setFont(verdana(10));
-    m_found = colouredLabel(panel, QStringLiteral("lblTrovate"),
-                            QStringLiteral("Il presente riepilogo contiene 0 schede"), kDarkCyan,
-                            QRect(180, 492, 473, 22));
+    screen_parts::label(
+        panel, QStringLiteral("lblRigo03"), QRect(16, 430, 801, 20),
+        QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
+        {fonts::verdana(10, QFont::Normal), QColor(0xDC, 0x14, 0x3C), Qt::AlignCenter});
+    m_found = screen_parts::label(panel, QStringLiteral("lblTrovate"), QRect(180, 492, 473, 22),
+                                  QStringLiteral("Il presente riepilogo contiene 0 schede"),
+                                  criteria_panel::noticeLook());
 
     auto* close = screen_parts::dialogButton(panel, QStringLiteral("btnChiudi"),
                                              QRect(8, 486, 161, 32), QStringLiteral("Chiudi"));

@@ -32,13 +32,7 @@ const QString kNameTooLong = QStringLiteral(
 const QString kCannotCopy =
     QStringLiteral("Impossibile copiare il file \"%1\" nella cartella dei documenti allegati:\n%2");
 
-QLabel* caption(QWidget* parent, const QString& name, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(fonts::verdana(10));
-    label->setGeometry(QRect(at, QSize(400, 18)));
-    return label;
-}
+const QSize kCaptionSize(400, 18);
 
 } // namespace
 
@@ -51,22 +45,18 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
     panel->setObjectName(QStringLiteral("panContainer"));
     panel->setGeometry(0, 0, 634, 534);
 
-    auto* heading = new QWidget(panel);
-    heading->setGeometry(12, 10, 610, 72);
-    heading->setAutoFillBackground(true);
-    QPalette white = heading->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    heading->setPalette(white);
-    auto* logo = new QLabel(heading);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(0, 0, 610, 72);
-    logo->setPixmap(art::instructions(
-        QSize(610, 72), art::glyph(QSize(48, 48), art::Glyph::Attach),
-        QStringLiteral("Scegliere con Sfoglia... i documenti da allegare, premere Applica e chiudi e poi il pulsante "
-                       "Salva della scheda per registrare le modifiche. Il pulsante Apri apre il file allegato.")));
+    QWidget* heading = screen_parts::box(panel, {}, QRect(12, 10, 610, 72), Qt::white);
+    screen_parts::picture(
+        heading, QStringLiteral("imgLogo"), QRect(0, 0, 610, 72),
+        art::instructions(QSize(610, 72), art::glyph(QSize(48, 48), art::Glyph::Attach),
+                          QStringLiteral("Scegliere con Sfoglia... i documenti da allegare, "
+                                         "premere Applica e chiudi e poi il pulsante "
+                                         "Salva della scheda per registrare le modifiche. Il "
+                                         "pulsante Apri apre il file allegato.")));
 
     const char* ordinals[] = {"1°", "2°", "3°"};
     QWidget* previous = nullptr;
+    const screen_parts::TextLook caption{fonts::verdana(10)};
     for (int i = 0; i < 3; ++i) {
         const QString n = QStringLiteral("0%1").arg(i + 1);
         const int y = 92 + i * 128;
@@ -77,8 +67,9 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
         frame->setAttribute(Qt::WA_StyledBackground);
 
         const QString ordinal = QString::fromUtf8(ordinals[i]);
-        caption(panel, QStringLiteral("lblCampo0%1").arg(i * 2 + 1), QStringLiteral("Nome %1 file allegato:").arg(ordinal),
-                QPoint(24, y + 8));
+        screen_parts::label(panel, QStringLiteral("lblCampo0%1").arg(i * 2 + 1),
+                            QRect(QPoint(24, y + 8), kCaptionSize),
+                            QStringLiteral("Nome %1 file allegato:").arg(ordinal), caption);
         Slot& slot = m_slots[i];
         slot.name = new QLineEdit(panel);
         slot.name->setObjectName(QStringLiteral("txtFile") + n);
@@ -99,8 +90,9 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
         slot.open->setGeometry(534, y + 27, 76, 28);
         slot.open->setEnabled(false);
 
-        caption(panel, QStringLiteral("lblCampo0%1").arg(i * 2 + 2),
-                QStringLiteral("Descrizione %1 file allegato:").arg(ordinal), QPoint(24, y + 62));
+        screen_parts::label(panel, QStringLiteral("lblCampo0%1").arg(i * 2 + 2),
+                            QRect(QPoint(24, y + 62), kCaptionSize),
+                            QStringLiteral("Descrizione %1 file allegato:").arg(ordinal), caption);
         slot.description = new QLineEdit(panel);
         slot.description->setObjectName(QStringLiteral("txtDesc") + n);
         slot.description->setGeometry(24, y + 82, 586, 26);
@@ -139,9 +131,7 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
     connect(apply, &QPushButton::clicked, this, &AttachmentsDialog::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    m_mark = new QLabel(callerMark, this);
-    m_mark->setObjectName(QStringLiteral("lblMemory"));
-    m_mark->hide();
+    m_mark = screen_parts::hiddenLabel(this, QStringLiteral("lblMemory"), callerMark);
 
     for (std::size_t i = 0; i < current.size(); ++i) {
         m_slots[i].name->setText(text::trimmed(current[i].name));

@@ -1,5 +1,6 @@
 #include "vehicles/date_calendar_dialog.h"
 #include "ui/fonts.h"
+#include "ui/screen_parts.h"
 
 #include "app/app_context.h"
 #include "app/formats.h"
@@ -30,18 +31,11 @@ DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* opener, const Q
                    Window::FixedCentred, QSize(253, 294)),
       m_import(std::move(import)) {
 
-    auto* caption = new QLabel(QStringLiteral("Importare una data:"), this);
-    caption->setObjectName(QStringLiteral("lblCampo001"));
-    caption->setFont(fonts::verdana(10, QFont::Bold));
-    caption->setGeometry(10, 8, 233, 20);
+    screen_parts::label(this, QStringLiteral("lblCampo001"), QRect(10, 8, 233, 20),
+                        QStringLiteral("Importare una data:"), {fonts::verdana(10, QFont::Bold)});
 
-    auto* box = new QWidget(this);
-    box->setObjectName(QStringLiteral("shpCalendario"));
-    box->setGeometry(6, 32, 241, 208);
-    box->setAutoFillBackground(true);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Window, QColor(0xD6, 0xDC, 0xE1));
-    box->setPalette(pal);
+    QWidget* box = screen_parts::box(this, QStringLiteral("shpCalendario"), QRect(6, 32, 241, 208),
+                                     QColor(0xD6, 0xDC, 0xE1));
 
     m_calendar = new QCalendarWidget(box);
     m_calendar->setObjectName(QStringLiteral("calAppuntamenti"));
@@ -65,9 +59,7 @@ DateCalendarDialog::DateCalendarDialog(AppContext& ctx, QWidget* opener, const Q
         b->setAutoDefault(false);
     }
 
-    m_mark = new QLabel(callerMark, this);
-    m_mark->setObjectName(QStringLiteral("lblMemory"));
-    m_mark->hide();
+    m_mark = screen_parts::hiddenLabel(this, QStringLiteral("lblMemory"), callerMark);
 
     setTabOrder(m_calendar, importButton);
     setTabOrder(importButton, cancel);

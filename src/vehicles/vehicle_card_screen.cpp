@@ -143,10 +143,7 @@ VehicleCardScreen::VehicleCardScreen(AppContext& ctx)
     m_focusSink->setGeometry(0, 0, 0, 0); // present but unseen, so it can take the focus
 
     for (int i = F::kDataFieldCount; i < F::FieldCount; ++i) {
-        auto* label = new QLabel(panel);
-        label->setObjectName(F::controlName(i));
-        label->hide();
-        m_attachments.append(label);
+        m_attachments.append(screen_parts::hiddenLabel(panel, F::controlName(i)));
     }
 }
 
@@ -216,24 +213,21 @@ void VehicleCardScreen::buildFields(QWidget* panel) {
     const QColor paleBlue(0xE0, 0xE9, 0xF1);
     m_hints->addBackground(screen_parts::box(panel, QStringLiteral("shpAutista"), QRect(10, 284, 308, 290), paleBlue));
     m_hints->addBackground(screen_parts::box(panel, QStringLiteral("shpNote"), QRect(10, 582, 976, 42), paleBlue));
-    auto* heading = new QLabel(panel);
-    heading->setObjectName(QStringLiteral("imgScheda"));
-    heading->setGeometry(330, 66, 656, 30);
-    heading->setPixmap(art::words(QSize(656, 30), QStringLiteral("SCHEDA VEICOLO"), QColor(0x10, 0x2A, 0x60), 24,
-                                  true, Qt::AlignLeft | Qt::AlignVCenter));
+    QLabel* heading = screen_parts::picture(
+        panel, QStringLiteral("imgScheda"), QRect(330, 66, 656, 30),
+        art::words(QSize(656, 30), QStringLiteral("SCHEDA VEICOLO"), QColor(0x10, 0x2A, 0x60), 24,
+                   true, Qt::AlignLeft | Qt::AlignVCenter));
     m_hints->addBackground(heading);
 
     QList<QWidget*> order;
     for (int i = 0; i < F::kDataFieldCount; ++i) {
         const FieldPlace& place = kPlaces[i];
-        auto* caption = new QLabel(QString::fromUtf8(place.caption), panel);
-        caption->setFont(fonts::verdana(9));
-        if (i >= F::ScadRevisione && i <= F::ScadBollo)
-            caption->setStyleSheet(QStringLiteral("color: #8B4513;"));
-        if (i == F::Note)
-            caption->setGeometry(18, place.rect.y(), 50, place.rect.height());
-        else
-            caption->setGeometry(place.rect.x(), place.rect.y() - 18, place.rect.width(), 17);
+        const bool dueDate = i >= F::ScadRevisione && i <= F::ScadBollo;
+        const QRect captionPlace =
+            i == F::Note ? QRect(18, place.rect.y(), 50, place.rect.height())
+                         : QRect(place.rect.x(), place.rect.y() - 18, place.rect.width(), 17);
+        screen_parts::label(panel, {}, captionPlace, QString::fromUtf8(place.caption),
+                            {fonts::verdana(9), dueDate ? QColor(0x8B, 0x45, 0x13) : QColor()});
 
         auto* edit = new QLineEdit(panel);
         edit->setObjectName(F::controlName(i));
