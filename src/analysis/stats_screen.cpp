@@ -124,13 +124,12 @@ void StatsScreen::buildYearPanel(QWidget* panel) {
     chainReturn({m_year, m_open}, false); // Return in the year field hands the focus to Apri
     connect(m_open, &QPushButton::clicked, this, &StatsScreen::openYear);
 
-    auto* help =
-        pictureButton(m_yearPanel, QStringLiteral("imgGuida"), QRect(925, 10, 24, 24),
-                      art::glyph(QSize(24, 24), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* help = glyphButton(m_yearPanel, QStringLiteral("imgGuida"), QRect(925, 10, 24, 24),
+                             art::Glyph::Help, QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this,
             [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
-    auto* exit = pictureButton(m_yearPanel, QStringLiteral("imgEsci"), QRect(955, 10, 24, 24),
-                               art::glyph(QSize(24, 24), art::Glyph::Exit), QStringLiteral("Esci"));
+    auto* exit = glyphButton(m_yearPanel, QStringLiteral("imgEsci"), QRect(955, 10, 24, 24),
+                             art::Glyph::Exit, QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_file = hiddenLabel(m_yearPanel, QStringLiteral("lblFile"), QStringLiteral("FilePath"));
@@ -161,9 +160,8 @@ void StatsScreen::buildChartPanel(QWidget* panel) {
     for (const TextPlace& line : kChartLines)
         label(m_chartPanel, QString::fromLatin1(line.name), line.place,
               QString::fromUtf8(line.text), {fonts::verdana(9), QColor(0x20, 0x20, 0x40)});
-    auto* help =
-        pictureButton(m_chartPanel, QStringLiteral("cmdGuida"), QRect(945, 14, 29, 28),
-                      art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* help = glyphButton(m_chartPanel, QStringLiteral("cmdGuida"), QRect(945, 14, 29, 28),
+                             art::Glyph::Help, QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this,
             [this] { help::openTopic(m_ctx, this, help::Topic::Statistics); });
     m_hints->add(help, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));

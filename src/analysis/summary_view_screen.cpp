@@ -47,9 +47,9 @@ SummaryViewScreen::SummaryViewScreen(AppContext& ctx, QWidget* opener, const Sum
     m_plateTitle = screen_parts::label(
         panel, QStringLiteral("titTipologia"), QRect(211, 12, 410, 26),
         QStringLiteral("Tutte le targhe in archivio."), {fonts::verdana(12, QFont::Bold), kMaroon});
-    auto* help = screen_parts::pictureButton(
-        panel, QStringLiteral("imgGuida"), QRect(946, 10, 29, 28),
-        art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* help =
+        screen_parts::glyphButton(panel, QStringLiteral("imgGuida"), QRect(946, 10, 29, 28),
+                                  art::Glyph::Help, QStringLiteral("Guida"));
     connect(help, &QPushButton::clicked, this, [this] { help::openTopic(m_ctx, this, help::Topic::CostSummary); });
 
     screen_parts::label(panel, QStringLiteral("lblRigo01"), QRect(20, 46, 955, 18),

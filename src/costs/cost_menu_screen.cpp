@@ -94,13 +94,12 @@ CostMenuScreen::CostMenuScreen(AppContext& ctx)
     chainReturn({m_year, openYearButton}, false); // Return goes to the open button
 
     box(panel, QStringLiteral("shpCalce"), QRect(8, 626, 978, 56), Qt::white);
-    auto* guide =
-        pictureButton(panel, QStringLiteral("imgGuida"), QRect(20, 638, 32, 32),
-                      art::glyph(QSize(32, 32), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* guide = glyphButton(panel, QStringLiteral("imgGuida"), QRect(20, 638, 32, 32),
+                              art::Glyph::Help, QStringLiteral("Guida"));
     connect(guide, &QPushButton::clicked, this,
             [this] { help::openTopic(m_ctx, this, help::Topic::Costs); });
-    auto* exit = pictureButton(panel, QStringLiteral("imgEsci"), QRect(942, 638, 32, 32),
-                               art::glyph(QSize(32, 32), art::Glyph::Exit), QStringLiteral("Esci"));
+    auto* exit = glyphButton(panel, QStringLiteral("imgEsci"), QRect(942, 638, 32, 32),
+                             art::Glyph::Exit, QStringLiteral("Esci"));
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -37,17 +37,17 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
     QWidget* panel = centredPanel(screen_sizes::kAreaPanel);
 
     screen_parts::box(panel, QStringLiteral("shpNomeApp"), QRect(8, 6, 978, 114), Qt::white);
-    auto* info = screen_parts::pictureButton(
-        panel, QStringLiteral("imgInfo"), QRect(20, 16, 30, 30),
-        art::glyph(QSize(30, 30), art::Glyph::Info), QStringLiteral("Informazioni sul programma"));
+    auto* info =
+        screen_parts::glyphButton(panel, QStringLiteral("imgInfo"), QRect(20, 16, 30, 30),
+                                  art::Glyph::Info, QStringLiteral("Informazioni sul programma"));
     screen_parts::picture(
         panel, QStringLiteral("icoTitoloApp"), QRect(287, 12, 420, 64),
         art::words(QSize(420, 64), QStringLiteral("Vestrano 3.0"), QColor(0xD0, 0x10, 0x10), 52));
     screen_parts::picture(panel, QStringLiteral("icoApp"), QRect(712, 16, 56, 56),
                           art::programIcon(QSize(56, 56)));
-    auto* help = screen_parts::pictureButton(
-        panel, QStringLiteral("imgGuida"), QRect(946, 16, 29, 28),
-        art::glyph(QSize(29, 28), art::Glyph::Help), QStringLiteral("Guida"));
+    auto* help =
+        screen_parts::glyphButton(panel, QStringLiteral("imgGuida"), QRect(946, 16, 29, 28),
+                                  art::Glyph::Help, QStringLiteral("Guida"));
     screen_parts::picture(
         panel, QStringLiteral("imgSottotitolo"), QRect(16, 90, 961, 22),
         art::words(
@@ -91,17 +91,17 @@ MainMenuScreen::MainMenuScreen(AppContext& ctx, BackupRunner& backups)
     }
 
     screen_parts::box(panel, QStringLiteral("shpCalce"), QRect(8, 616, 978, 70), Qt::white);
-    auto* credits = screen_parts::pictureButton(
-        panel, QStringLiteral("imgCrediti"), QRect(20, 652, 23, 22),
-        art::glyph(QSize(23, 22), art::Glyph::Credits), QStringLiteral("Riconoscimenti"));
+    auto* credits =
+        screen_parts::glyphButton(panel, QStringLiteral("imgCrediti"), QRect(20, 652, 23, 22),
+                                  art::Glyph::Credits, QStringLiteral("Riconoscimenti"));
     auto* site = screen_parts::pictureButton(
         panel, QStringLiteral("imgSito"), QRect(16, 624, 961, 22),
         art::words(QSize(961, 22), QStringLiteral("Vestrano Software  -  www.vestrano.it"),
                    QColor(0x20, 0x40, 0x90), 13, true),
         QStringLiteral("Sito web di Vestrano Software"));
-    auto* exit = screen_parts::pictureButton(
-        panel, QStringLiteral("imgEsci"), QRect(958, 654, 17, 18),
-        art::glyph(QSize(17, 18), art::Glyph::Exit), QStringLiteral("Esci"));
+    auto* exit =
+        screen_parts::glyphButton(panel, QStringLiteral("imgEsci"), QRect(958, 654, 17, 18),
+                                  art::Glyph::Exit, QStringLiteral("Esci"));
 
     connect(info, &QPushButton::clicked, this, [this] { help::openAbout(m_ctx, this); });
     connect(credits, &QPushButton::clicked, this, [this] { help::openCredits(m_ctx, this); });

@@ -86,6 +86,11 @@ QPushButton* pictureButton(QWidget* parent, const QString& name, const QRect& pl
     return b;
 }
 
+QPushButton* glyphButton(QWidget* parent, const QString& name, const QRect& place, art::Glyph glyph,
+                         const QString& accessibleName) {
+    return pictureButton(parent, name, place, art::glyph(place.size(), glyph), accessibleName);
+}
+
 QLabel* statusLine(QWidget* parent, const QRect& place, const QString& text, const QColor& fill) {
     auto* line = label(parent, QStringLiteral("panInfo"), place, text,
                        {QFont(QStringLiteral("Tahoma"), 12), Qt::white,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/artwork.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -44,6 +46,9 @@ QPushButton* dialogButton(QWidget* parent, const QString& name, const QRect& pla
 // It shows no text, so `accessibleName` (Italian, what it does) is what a screen reader says.
 QPushButton* pictureButton(QWidget* parent, const QString& name, const QRect& place,
                            const QPixmap& picture, const QString& accessibleName);
+// A picture button showing one of the program's glyphs (help, exit ...) drawn at its size.
+QPushButton* glyphButton(QWidget* parent, const QString& name, const QRect& place, art::Glyph glyph,
+                         const QString& accessibleName);
 
 // panInfo: the one-line status line where a screen's StatusHints write, white Tahoma 12 on `fill`.
 QLabel* statusLine(QWidget* parent, const QRect& place, const QString& text, const QColor& fill);

@@ -30,12 +30,12 @@ ToolFrame buildToolFrame(QWidget* window, const QString& infoText, int infoWidth
     for (QWidget* background : {window, frame.commands, frame.work})
         frame.hints->addBackground(background);
 
-    frame.help = screen_parts::pictureButton(
-        window, QStringLiteral("cmdGuida"), QRect(width - 110, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Help), QStringLiteral("Guida"));
-    auto* exit = screen_parts::pictureButton(
-        window, QStringLiteral("cmdEsci"), QRect(width - 62, 18, 40, 40),
-        art::glyph(QSize(40, 40), art::Glyph::Exit), QStringLiteral("Esci"));
+    frame.help = screen_parts::glyphButton(window, QStringLiteral("cmdGuida"),
+                                           QRect(width - 110, 18, 40, 40), art::Glyph::Help,
+                                           QStringLiteral("Guida"));
+    auto* exit =
+        screen_parts::glyphButton(window, QStringLiteral("cmdEsci"), QRect(width - 62, 18, 40, 40),
+                                  art::Glyph::Exit, QStringLiteral("Esci"));
     frame.hints->add(frame.help,
                      QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     frame.hints->add(exit, QStringLiteral("Esci da questo ambiente di lavoro."));

@@ -78,10 +78,9 @@ AttachmentsDialog::AttachmentsDialog(AppContext& ctx, QWidget* opener, const QSt
         slot.name->setFont(fonts::verdana(11, QFont::Bold));
         slot.name->setStyleSheet(QStringLiteral("QLineEdit { background: #E4E4E4; color: #404040; }"));
 
-        auto* eraser = screen_parts::pictureButton(panel, QStringLiteral("imgCancella") + n,
-                                                   QRect(410, y + 28, 26, 26),
-                                                   art::glyph(QSize(26, 26), art::Glyph::Eraser),
-                                                   QStringLiteral("Cancella l'allegato ") + n);
+        auto* eraser = screen_parts::glyphButton(panel, QStringLiteral("imgCancella") + n,
+                                                 QRect(410, y + 28, 26, 26), art::Glyph::Eraser,
+                                                 QStringLiteral("Cancella l'allegato ") + n);
         auto* browse = new QPushButton(QStringLiteral("Sfoglia..."), panel);
         browse->setObjectName(QStringLiteral("btnSfoglia") + n);
         browse->setGeometry(444, y + 27, 84, 28);

@@ -188,15 +188,15 @@ void VehicleCardScreen::buildPhotoArea(QWidget* panel) {
         panel, QStringLiteral("btnCaricaFoto"), QRect(10, 246, 120, 28),
         art::buttonPicture(QSize(120, 28), QStringLiteral("Carica foto")),
         QStringLiteral("Carica foto"));
-    auto* saveAs = screen_parts::pictureButton(
-        panel, QStringLiteral("btnSalvaFoto"), QRect(200, 246, 28, 28),
-        art::glyph(QSize(28, 28), art::Glyph::Save), QStringLiteral("Salva la foto su disco"));
-    auto* remove = screen_parts::pictureButton(
-        panel, QStringLiteral("btnCancFoto"), QRect(245, 246, 28, 28),
-        art::glyph(QSize(28, 28), art::Glyph::Eraser), QStringLiteral("Cancella la foto"));
-    auto* zoom = screen_parts::pictureButton(
-        panel, QStringLiteral("btnZoomFoto"), QRect(290, 246, 28, 28),
-        art::glyph(QSize(28, 28), art::Glyph::Zoom), QStringLiteral("Foto nelle dimensioni reali"));
+    auto* saveAs =
+        screen_parts::glyphButton(panel, QStringLiteral("btnSalvaFoto"), QRect(200, 246, 28, 28),
+                                  art::Glyph::Save, QStringLiteral("Salva la foto su disco"));
+    auto* remove =
+        screen_parts::glyphButton(panel, QStringLiteral("btnCancFoto"), QRect(245, 246, 28, 28),
+                                  art::Glyph::Eraser, QStringLiteral("Cancella la foto"));
+    auto* zoom =
+        screen_parts::glyphButton(panel, QStringLiteral("btnZoomFoto"), QRect(290, 246, 28, 28),
+                                  art::Glyph::Zoom, QStringLiteral("Foto nelle dimensioni reali"));
     m_hints->add(load, QStringLiteral("Carica una foto."));
     m_hints->add(saveAs, QStringLiteral("Salva la foto su disco."));
     m_hints->add(remove, QStringLiteral("Cancella la foto."));
