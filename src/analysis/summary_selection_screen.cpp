@@ -146,9 +146,8 @@ SummarySelectionScreen::SummarySelectionScreen(AppContext& ctx)
                 m_plate->setText(shaped);
         },
         false);
-    auto* pick = pictureButton(panel, QStringLiteral("impCliente"), QRect(451, 187, 22, 22),
-                               art::glyph(QSize(22, 22), art::Glyph::Find),
-                               QStringLiteral("Scegli un veicolo"));
+    auto* pick = glyphButton(panel, QStringLiteral("impCliente"), QRect(451, 187, 22, 22),
+                             art::Glyph::Find, QStringLiteral("Scegli un veicolo"));
     connect(pick, &QPushButton::clicked, this, [this] {
         const VehicleSink sink{[this](const TSchedaVeicolo& card, qint64) {
                                    m_plate->setText(card[TSchedaVeicolo::Targa]);

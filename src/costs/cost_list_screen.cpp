@@ -28,12 +28,7 @@ CostListScreen::CostListScreen(AppContext& ctx, QWidget* opener, const QString& 
 }
 
 void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
-    using criteria_panel::wordsBox;
-    wordsBox(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), banner, QColor(0x10, 0x2A, 0x60), 28, true);
-    wordsBox(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
-             QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere di "
-                            "nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
-             QColor(0x20, 0x30, 0x60), 13, false);
+    criteria_panel::resultsBanner(panel, banner);
     screen_parts::picture(panel, QStringLiteral("imgLente"), QRect(16, 113, 30, 30),
                           art::glyph(QSize(30, 30), art::Glyph::Find));
 
@@ -51,10 +46,7 @@ void CostListScreen::buildResults(QWidget* panel, const QString& banner) {
     new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
     connect(m_list, &ResultList::rowChosen, this, &CostListScreen::handOver);
 
-    screen_parts::label(
-        panel, QStringLiteral("lblRigo03"), QRect(16, 430, 801, 20),
-        QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
-        {fonts::verdana(10), QColor(0xDC, 0x14, 0x3C), Qt::AlignCenter});
+    criteria_panel::resultsHint(panel);
 
     auto* close = screen_parts::dialogButton(panel, QStringLiteral("btnChiudi"),
                                              QRect(8, 486, 161, 32), QStringLiteral("Chiudi"));

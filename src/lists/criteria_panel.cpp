@@ -11,6 +11,9 @@
 
 namespace criteria_panel {
 
+namespace {
+
+// A white box of words, centred and wrapped: the windows' banners and explanation lines.
 QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& place, const QString& text,
                  QColor colour, int pixelSize, bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -20,6 +23,26 @@ QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& place, const
                                         {font, colour, Qt::AlignCenter, true, Qt::white});
     label->setContentsMargins(12, 4, 12, 4);
     return label;
+}
+
+} // namespace
+
+void resultsBanner(QWidget* panel, const QString& banner) {
+    wordsBox(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), banner,
+             QColor(0x10, 0x2A, 0x60), 28, true);
+    wordsBox(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
+             QStringLiteral(
+                 "Digitare una o più parole consecutive della voce da trovare e premere Trova. "
+                 "Premere di "
+                 "nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
+             QColor(0x20, 0x30, 0x60), 13, false);
+}
+
+void resultsHint(QWidget* panel) {
+    screen_parts::label(
+        panel, QStringLiteral("lblRigo03"), QRect(16, 430, 801, 20),
+        QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
+        {fonts::verdana(10), QColor(0xDC, 0x14, 0x3C), Qt::AlignCenter});
 }
 
 screen_parts::TextLook noticeLook() {

@@ -19,6 +19,7 @@ class QWidget;
 // (Return goes round them), the wait line shown as soon as the mouse button goes down on
 // btnCerca, the hidden criteria count lblConta, and the buttons btnAnnulla "Chiudi" and
 // btnCerca "Cerca". The window wires the two buttons.
+// The results side shares only its banner and the hint under the list; the rest differs.
 namespace criteria_panel {
 
 struct Criterion {
@@ -46,9 +47,11 @@ struct Panels {
 };
 Panels makePanels(QWidget* window);
 
-// A white box of words, centred and wrapped: the windows' banners and explanation lines.
-QLabel* wordsBox(QWidget* parent, const QString& name, const QRect& place, const QString& text,
-                 QColor colour, int pixelSize, bool bold);
+// The top of a search window's results panel: the banner (imgLogo) and how to find in the list
+// (icoIstruzioni01).
+void resultsBanner(QWidget* panel, const QString& banner);
+// The line under the list (lblRigo03) saying a double click opens the row's record.
+void resultsHint(QWidget* panel);
 
 // The dark cyan line of the search windows ("Attendere...", the count of rows found), straight
 // on the panel's gradient.

@@ -66,13 +66,7 @@ void VehicleSearchScreen::buildCriteria(QWidget* panel) {
 }
 
 void VehicleSearchScreen::buildResults(QWidget* panel) {
-    using criteria_panel::wordsBox;
-    wordsBox(panel, QStringLiteral("imgLogo"), QRect(8, 0, 817, 53), QStringLiteral("SCHEDE VEICOLI TROVATE"),
-             QColor(0x10, 0x2A, 0x60), 28, true);
-    wordsBox(panel, QStringLiteral("icoIstruzioni01"), QRect(8, 60, 817, 44),
-             QStringLiteral("Digitare una o più parole consecutive della voce da trovare e premere Trova. Premere "
-                            "di nuovo Trova per passare alla voce successiva che contiene le stesse parole."),
-             QColor(0x20, 0x30, 0x60), 13, false);
+    criteria_panel::resultsBanner(panel, QStringLiteral("SCHEDE VEICOLI TROVATE"));
     m_findText = new QLineEdit(panel);
     m_findText->setObjectName(QStringLiteral("txtTrova"));
     m_findText->setFont(fonts::verdana(12, QFont::Bold));
@@ -85,10 +79,7 @@ void VehicleSearchScreen::buildResults(QWidget* panel) {
     new FindInList(m_ctx, m_list, m_findText, find, m_lastSearch, this);
     connect(m_list, &ResultList::rowChosen, this, &VehicleSearchScreen::handOver);
 
-    screen_parts::label(
-        panel, QStringLiteral("lblRigo03"), QRect(16, 430, 801, 20),
-        QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
-        {fonts::verdana(10, QFont::Normal), QColor(0xDC, 0x14, 0x3C), Qt::AlignCenter});
+    criteria_panel::resultsHint(panel);
     m_found = screen_parts::label(panel, QStringLiteral("lblTrovate"), QRect(180, 492, 473, 22),
                                   QStringLiteral("Il presente riepilogo contiene 0 schede"),
                                   criteria_panel::noticeLook());
